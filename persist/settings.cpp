@@ -1,0 +1,11 @@
+// The settings' values and defaults.
+#include "persist/settings.h"
+
+uint32_t Options = DEFAULT_OPTIONS;
+uint8_t TileSet = TILESET_DOMINOES;
+
+void resetSettings()
+{
+    Options = DEFAULT_OPTIONS;
+    TileSet = TILESET_DOMINOES;
+}

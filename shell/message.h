@@ -1,0 +1,11 @@
+// Message boxes with texts from the string table.
+#pragma once
+
+#include <windows.h>
+
+// A modal box with an OK button and no icon: text textId, caption captionId.
+void showMessage(HWND owner, int textId, int captionId);
+
+// The string-table text id as the caller's buffer holds it; empty when the
+// table has no such string.
+void loadText(int id, char* buffer, int size);

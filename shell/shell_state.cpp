@@ -1,0 +1,6 @@
+// The shell's program-wide handles, none until start-up sets them.
+#include "shell/shell_state.h"
+
+HINSTANCE instance = nullptr;
+HWND frameWindow = nullptr;
+HWND boardView = nullptr;
