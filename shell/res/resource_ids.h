@@ -67,4 +67,10 @@
 /* Version record */
 #define IDV_VERSION         1
 
+/* The maker, as the About dialog, the Homepage command and the version record
+   name it. */
+#define HOMEPAGE_ADDRESS    "http://www.ludwerk.de/"
+#define CONTACT_ADDRESS     "info@ludwerk.de"
+#define RIGHTS_HOLDER       "Copyright (C) 2002 Ludwerk"
+
 #endif

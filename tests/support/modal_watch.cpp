@@ -35,8 +35,20 @@ BOOL CALLBACK collectChild(HWND child, LPARAM lParam)
         if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON)
             box.buttons.push_back(GetDlgCtrlID(child));
     } else if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
-        box.hasIcon = true;
+        // Wine's box keeps its icon control, visible but empty, when it
+        // shows no icon: only a control that holds one counts.
+        if (SendMessageA(child, STM_GETICON, 0, 0) != 0)
+            box.hasIcon = true;
     }
+    return TRUE;
+}
+
+// A lambda cannot stand in here: on 32-bit Windows the callback must be
+// __stdcall.
+BOOL CALLBACK cancelDialog(HWND window, LPARAM)
+{
+    if (isDialogWindow(window) && IsWindowVisible(window))
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     return TRUE;
 }
 
@@ -98,14 +110,7 @@ LRESULT CALLBACK ModalWatch::onCbt(int code, WPARAM wParam, LPARAM lParam)
 
 void CALLBACK ModalWatch::onWatchdog(HWND, UINT, UINT_PTR, DWORD)
 {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            if (isDialogWindow(window) && IsWindowVisible(window))
-                PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-            return TRUE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), cancelDialog, 0);
 }
 
 void pumpMessages(DWORD limitMs)
