@@ -8,7 +8,9 @@ bool hasFileName = false;
 
 void rememberFileName(const char* name)
 {
-    std::strncpy(currentFileName, name, FILE_NAME_SIZE - 1);
-    currentFileName[FILE_NAME_SIZE - 1] = '\0';
+    // memmove: the Save command passes currentFileName itself.
+    const std::size_t length = strnlen(name, FILE_NAME_SIZE - 1);
+    std::memmove(currentFileName, name, length);
+    currentFileName[length] = '\0';
     hasFileName = true;
 }

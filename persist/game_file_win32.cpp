@@ -1,0 +1,183 @@
+// Loading and saving the game, and the Open, Save and Save As commands.
+//
+// A load reads the whole image into a staging copy and touches the game only
+// when it is complete and carries the magic, so a bad file leaves the running
+// game and its file name as they were. A save writes a temporary file next to
+// the target and renames it over the target only when every byte is on disk,
+// so a failed save leaves the previous file intact.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstddef>
+
+#include "model/stones.h"
+#include "persist/game_file.h"
+#include "persist/save_image.h"
+#include "shell/message.h"
+#include "shell/res/resource_ids.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+constexpr DWORD FILE_DIALOG_FLAGS =
+    OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_PATHMUSTEXIST | OFN_LONGNAMES;
+static_assert(FILE_DIALOG_FLAGS == 0x200816);
+
+// The record up to and including lpTemplateName: the fields added later are
+// not given, so the dialog behaves the same on every version of the platform.
+constexpr DWORD FILE_DIALOG_RECORD_SIZE =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+static_assert(sizeof(void*) != 4 || FILE_DIALOG_RECORD_SIZE == 76);
+
+// The one filter; the literal's own NUL ends the list.
+constexpr char FILE_DIALOG_FILTER[] = "Domino Zarvek (*.sav)\0*.sav\0";
+constexpr char FILE_DIALOG_DEFAULT_EXTENSION[] = "sav";
+constexpr char TEMP_FILE_PREFIX[] = "dz";
+
+// Reads until size bytes have arrived or the file ends; returns how many came.
+std::size_t readUpTo(HANDLE file, uint8_t* buffer, std::size_t size)
+{
+    std::size_t total = 0;
+    while (total < size) {
+        DWORD got = 0;
+        if (!ReadFile(file, buffer + total, static_cast<DWORD>(size - total), &got, nullptr) ||
+            got == 0)
+            break;
+        total += got;
+    }
+    return total;
+}
+
+bool writeAll(HANDLE file, const SaveImage& image)
+{
+    DWORD written = 0;
+    return WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr) &&
+           written == image.size();
+}
+
+// The folder that holds name, for the temporary file: false when name has no
+// file part.
+bool folderOf(const char* name, char (&folder)[MAX_PATH])
+{
+    char* filePart = nullptr;
+    const DWORD length = GetFullPathNameA(name, MAX_PATH, folder, &filePart);
+    if (length == 0 || length >= MAX_PATH || !filePart)
+        return false;
+    *filePart = '\0';
+    return true;
+}
+
+// Writes the image to a new file in target's folder, then renames it over
+// target. On any failure the temporary file goes and target stays as it was.
+bool replaceFile(const char* target, const SaveImage& image)
+{
+    // A read-only file stays as it is. Windows refuses to rename over one, but
+    // Wine replaces it, so look first.
+    const DWORD attributes = GetFileAttributesA(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
+
+    char folder[MAX_PATH];
+    char temp[MAX_PATH];
+    if (!folderOf(target, folder) || !GetTempFileNameA(folder, TEMP_FILE_PREFIX, 0, temp))
+        return false;
+
+    bool written = false;
+    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        written = writeAll(file, image) && FlushFileBuffers(file);
+        written = CloseHandle(file) && written;
+    }
+    if (written &&
+        MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temp);
+    return false;
+}
+
+OPENFILENAMEA fileDialogRecord(char (&name)[FILE_NAME_SIZE])
+{
+    name[0] = '\0';
+    OPENFILENAMEA record = {};
+    record.lStructSize = FILE_DIALOG_RECORD_SIZE;
+    record.hwndOwner = frameWindow;
+    record.lpstrFilter = FILE_DIALOG_FILTER;
+    record.lpstrFile = name;
+    record.nMaxFile = FILE_NAME_SIZE;
+    record.Flags = FILE_DIALOG_FLAGS;
+    record.lpstrDefExt = FILE_DIALOG_DEFAULT_EXTENSION;
+    return record;
+}
+
+// After either dialog: no stone stays selected, and the board shows the game.
+void afterFileDialog()
+{
+    parkSelection();
+    InvalidateRect(boardView, nullptr, FALSE);
+}
+
+}  // namespace
+
+void loadGame(const char* name)
+{
+    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        showMessage(frameWindow, IDS_CANNOT_READ, IDS_ERROR);
+        return;
+    }
+    SaveImage image{};
+    const std::size_t size = readUpTo(file, image.data(), image.size());
+    CloseHandle(file);
+
+    SavedGame loaded;
+    if (!decodeSavedGame(image.data(), size, loaded)) {
+        showMessage(frameWindow, IDS_FILE_CORRUPTED, IDS_ERROR);
+        return;
+    }
+    restoreGame(loaded);
+    rememberFileName(name);
+}
+
+void saveGame(const char* name)
+{
+    // Recorded even if the save fails: the next Save tries the same name.
+    rememberFileName(name);
+    if (!replaceFile(currentFileName, encodeSavedGame(capturedGame())))
+        showMessage(frameWindow, IDS_CANNOT_WRITE, IDS_ERROR);
+}
+
+void openGameDialog()
+{
+    char name[FILE_NAME_SIZE];
+    OPENFILENAMEA record = fileDialogRecord(name);
+    if (!GetOpenFileNameA(&record))
+        return;
+    loadGame(name);
+    afterFileDialog();
+}
+
+void saveGameAsDialog()
+{
+    char name[FILE_NAME_SIZE];
+    OPENFILENAMEA record = fileDialogRecord(name);
+    if (!GetSaveFileNameA(&record))
+        return;
+    saveGame(name);
+    afterFileDialog();
+}
+
+void saveGameCommand()
+{
+    if (hasFileName)
+        saveGame(currentFileName);
+    else
+        saveGameAsDialog();
+}
+
+void forgetFileName()
+{
+    hasFileName = false;
+    loadText(IDS_UNTITLED, currentFileName, FILE_NAME_SIZE);
+}

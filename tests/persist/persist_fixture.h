@@ -1,0 +1,205 @@
+// What the Windows persistence tests share: a private temporary folder, a
+// frame window with a board view, and a record of the game's whole state.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/stones.h"
+#include "persist/game_file.h"
+#include "shell/shell_state.h"
+
+using Bytes = std::vector<uint8_t>;
+
+// A new folder under the temporary folder, removed with all it holds.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        char base[MAX_PATH];
+        GetTempPathA(MAX_PATH, base);
+        for (unsigned n = GetTickCount();; ++n) {
+            path = std::string(base) + "dzpersist" + std::to_string(GetCurrentProcessId()) + "_" +
+                   std::to_string(n);
+            if (CreateDirectoryA(path.c_str(), nullptr))
+                break;
+        }
+    }
+    ~TempFolder()
+    {
+        for (const std::string& name : names()) {
+            const std::string file = at(name);
+            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(file.c_str());
+        }
+        RemoveDirectoryA(path.c_str());
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string at(const std::string& name) const { return path + "\\" + name; }
+
+    // The names of the files in the folder, sorted.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> found;
+        WIN32_FIND_DATAA data;
+        HANDLE search = FindFirstFileA(at("*").c_str(), &data);
+        if (search == INVALID_HANDLE_VALUE)
+            return found;
+        do {
+            if (std::strcmp(data.cFileName, ".") != 0 && std::strcmp(data.cFileName, "..") != 0)
+                found.push_back(data.cFileName);
+        } while (FindNextFileA(search, &data));
+        FindClose(search);
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    std::string path;
+};
+
+inline Bytes readBytes(const std::string& file)
+{
+    Bytes bytes;
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return bytes;
+    uint8_t buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    CloseHandle(h);
+    return bytes;
+}
+
+inline void writeBytes(const std::string& file, const Bytes& bytes)
+{
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << file;
+    DWORD written = 0;
+    if (!bytes.empty())
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    ASSERT_EQ(written, bytes.size()) << file;
+}
+
+// A game that differs from a fresh one in every part a file holds: values
+// depend on seed, board slot 0 lies off the figure, and emptyTraySlot is the
+// one empty tray slot among 0..11.
+inline void setGame(int seed, int32_t fixed, int emptyTraySlot)
+{
+    resetGame();
+    board[0].first.x = 1000 + seed;
+    for (int i = 0; i < BOARD_SLOTS; ++i) {
+        board[i].first.value = uint8_t((i + seed) % 7 + 1);
+        board[i].second.value = uint8_t((3 * i + seed) % 7 + 1);
+    }
+    for (int t = 0; t < PLAY_TRAY_SLOTS; ++t) {
+        tray[t] = Stone{{(t % 2) * 73, (t / 2) * 40, uint8_t((t + 2 * seed) % 7 + 1)},
+                        {(t % 2) * 73 + 33, (t / 2) * 40, uint8_t((5 * t + seed) % 7 + 1)}};
+    }
+    tray[emptyTraySlot].first.value = 0;
+    tray[emptyTraySlot].second.value = 0;
+    fixedSlot = fixed;
+}
+
+// Everything a load or a save might touch.
+struct GameState {
+    Board board;
+    Tray tray;
+    SlotIndex selectedSlot;
+    int32_t fixedSlot;
+    bool solved;
+    bool hasFileName;
+    std::string fileName;
+
+    static GameState now()
+    {
+        return {::board, ::tray, ::selectedSlot, ::fixedSlot, ::solved, ::hasFileName,
+                currentFileName};
+    }
+    bool operator==(const GameState& o) const
+    {
+        return std::memcmp(board.data(), o.board.data(), sizeof board) == 0 &&
+               std::memcmp(tray.data(), o.tray.data(), sizeof tray) == 0 &&
+               selectedSlot == o.selectedSlot && fixedSlot == o.fixedSlot && solved == o.solved &&
+               hasFileName == o.hasFileName && fileName == o.fileName;
+    }
+};
+
+inline void PrintTo(const GameState& s, std::ostream* os)
+{
+    *os << "{selected " << s.selectedSlot << ", fixed " << s.fixedSlot << ", solved " << s.solved
+        << ", file " << (s.hasFileName ? "" : "(none) ") << s.fileName << ", board/tray ...}";
+}
+
+// A visible frame window with a board view inside, installed as the shell's
+// handles, and a fresh game with no file name.
+class PersistTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerClasses();
+        frameWindow = CreateWindowExA(0, FRAME_CLASS, "Domino Zarvek", WS_OVERLAPPEDWINDOW,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, 480, 360, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(frameWindow, nullptr);
+        boardView = CreateWindowExA(0, VIEW_CLASS, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
+                                    frameWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(boardView, nullptr);
+        ShowWindow(frameWindow, SW_SHOW);
+        pumpAll();
+        resetGame();
+        forgetFileName();
+    }
+    void TearDown() override
+    {
+        DestroyWindow(frameWindow);
+        frameWindow = nullptr;
+        boardView = nullptr;
+        resetGame();
+        forgetFileName();
+    }
+
+    // Paints whatever is pending, so that a later repaint request shows.
+    void pumpAll()
+    {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        ValidateRect(boardView, nullptr);
+    }
+    bool repaintRequested() const
+    {
+        RECT r;
+        return GetUpdateRect(boardView, &r, FALSE) != 0;
+    }
+
+private:
+    static constexpr char FRAME_CLASS[] = "DzPersistTestFrame";
+    static constexpr char VIEW_CLASS[] = "DzPersistTestView";
+    static void registerClasses()
+    {
+        static bool registered = false;
+        if (registered)
+            return;
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.lpszClassName = FRAME_CLASS;
+        RegisterClassA(&wc);
+        wc.lpszClassName = VIEW_CLASS;
+        RegisterClassA(&wc);
+        registered = true;
+    }
+};
