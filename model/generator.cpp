@@ -17,8 +17,8 @@ constexpr int32_t HALF_STEP = 33;
 
 uint32_t randomState = 0;
 
-// The plain remainder: no rejection of the top of the range, so that a seed
-// always yields the same games.
+// The plain remainder, with no rejection of the top of the range: the games
+// that a seed yields depend on exactly this.
 int randomBelow(int n)
 {
     return nextRandom() % n;

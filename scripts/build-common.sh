@@ -8,8 +8,9 @@ configure_tree() {
     local dir=$1
     shift
     if [ ! -f "$root/$dir/CMakeCache.txt" ]; then
-        cmake -S "$root" -B "$root/$dir" -G "Unix Makefiles" "$@" >"$root/$dir.configure.log" 2>&1 || {
-            cat "$root/$dir.configure.log" >&2
+        mkdir -p "$root/$dir"
+        cmake -S "$root" -B "$root/$dir" -G "Unix Makefiles" "$@" >"$root/$dir/configure.log" 2>&1 || {
+            cat "$root/$dir/configure.log" >&2
             return 1
         }
     fi
