@@ -3,14 +3,17 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# configure_tree DIR CMAKE-ARGS...: configures DIR once; later runs only build.
+# configure_tree DIR CMAKE-ARGS...: configures DIR when it has no build file
+# yet; later runs only build. A configure that fails leaves no cache behind,
+# so the next run configures afresh instead of building a broken tree.
 configure_tree() {
     local dir=$1
     shift
-    if [ ! -f "$root/$dir/CMakeCache.txt" ]; then
+    if [ ! -f "$root/$dir/Makefile" ]; then
         mkdir -p "$root/$dir"
         cmake -S "$root" -B "$root/$dir" -G "Unix Makefiles" "$@" >"$root/$dir/configure.log" 2>&1 || {
             cat "$root/$dir/configure.log" >&2
+            rm -f "$root/$dir/CMakeCache.txt" "$root/$dir/Makefile"
             return 1
         }
     fi
@@ -26,8 +29,21 @@ build_windows() {
         -DDZ_WINDOWS_ARCH="$1" && build_tree "build/win-$1"
 }
 
-# True when this machine can run 32-bit Windows programs: 32-bit Wine needs a
-# kernel that executes 32-bit Linux code, which some kernels leave out.
-can_run_32bit_wine() {
-    /usr/lib/wine/wine --version >/dev/null 2>&1
+# True when the kernel executes 32-bit (i386) Linux programs, which 32-bit Wine
+# needs and some kernels leave out. Asks the kernel directly, by running the
+# smallest i386 program there is (it only calls exit(0)), so the answer does
+# not depend on what is installed.
+kernel_runs_32bit() {
+    local probe
+    probe=$(mktemp) || return 1
+    # ELF header, one loadable segment, then: mov eax,1; xor ebx,ebx; int 0x80
+    printf '\177ELF\1\1\1\0\0\0\0\0\0\0\0\0\2\0\3\0\1\0\0\0\124\200\4\10\64\0\0\0' >"$probe"
+    printf '\0\0\0\0\0\0\0\0\64\0\40\0\1\0\0\0\0\0\0\0' >>"$probe"
+    printf '\1\0\0\0\0\0\0\0\0\200\4\10\0\200\4\10\135\0\0\0\135\0\0\0\5\0\0\0\0\20\0\0' >>"$probe"
+    printf '\270\1\0\0\0\61\333\315\200' >>"$probe"
+    chmod +x "$probe"
+    "$probe" 2>/dev/null
+    local result=$?
+    rm -f "$probe"
+    return $result
 }
