@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/generator.h"
-#include "persist/settings.h"
+#include "base/settings.h"
 
 namespace {
 

@@ -3,8 +3,7 @@
 
 #include "model/shell_hooks.h"
 #include "model/stones.h"
-#include "persist/settings.h"
-#include "shell/res/resource_ids.h"
+#include "base/settings.h"
 
 uint64_t solveCalls = 0;
 
@@ -210,7 +209,7 @@ void newGame()
         generated = attemptSolution();
     // The message comes before the tray is cleared; the empty game goes on.
     if (!generated)
-        shellShowMessage(IDS_CANNOT_GENERATE, IDS_ERROR);
+        shellReportGenerationFailed();
 
     clearTray();
     fixedSlot = (Options & OPT_START_STONE) != 0 ? randomBelow(BOARD_SLOTS) : NO_FIXED_SLOT;

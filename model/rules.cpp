@@ -2,7 +2,6 @@
 #include "model/rules.h"
 
 #include "model/shell_hooks.h"
-#include "shell/res/resource_ids.h"
 
 namespace {
 
@@ -92,6 +91,6 @@ bool checkSolved()
             return false;
         }
     }
-    shellShowMessage(IDS_YOU_MADE_IT, IDS_CONGRATULATIONS);
+    shellAnnounceWin();
     return true;
 }

@@ -3,27 +3,35 @@
 
 namespace {
 ShellHooks installed = {};
+
+void call(void (*hook)())
+{
+    if (hook)
+        hook();
 }
+}  // namespace
 
 void setShellHooks(const ShellHooks& hooks)
 {
     installed = hooks;
 }
 
-void shellShowMessage(int textId, int captionId)
+void shellAnnounceWin()
 {
-    if (installed.showMessage)
-        installed.showMessage(textId, captionId);
+    call(installed.announceWin);
+}
+
+void shellReportGenerationFailed()
+{
+    call(installed.reportGenerationFailed);
 }
 
 void shellRepaintBoard()
 {
-    if (installed.repaintBoard)
-        installed.repaintBoard();
+    call(installed.repaintBoard);
 }
 
 void shellForgetFileName()
 {
-    if (installed.forgetFileName)
-        installed.forgetFileName();
+    call(installed.forgetFileName);
 }

@@ -13,9 +13,9 @@
 #include "model/stones.h"
 #include "persist/game_file.h"
 #include "persist/save_image.h"
-#include "shell/message.h"
-#include "shell/res/resource_ids.h"
-#include "shell/shell_state.h"
+#include "base/message.h"
+#include "base/resource_ids.h"
+#include "base/shell_state.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // HKEY_CURRENT_USER, read once at start-up and written once at the end.
 #include <windows.h>
 
-#include "persist/settings.h"
-#include "shell/message.h"
-#include "shell/res/resource_ids.h"
+#include "persist/settings_store.h"
+#include "base/message.h"
+#include "base/resource_ids.h"
 
 namespace {
 

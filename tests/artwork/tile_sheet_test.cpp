@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,8 +31,42 @@ TEST(TileSheet, HasTheSizeOfSevenFacesByThreeBands)
 {
     EXPECT_EQ(sheet().width, 217);
     EXPECT_EQ(sheet().height, 221);
-    EXPECT_EQ(faceSheetY(2, true) + FACE_SIZE, SHEET_HEIGHT);
-    EXPECT_EQ(faceSheetX(6) + FACE_SIZE, SHEET_WIDTH);
+}
+
+// The rectangles typed from the sheet's layout table; hostile values (a motif
+// the sheet does not hold, a half value above 7) still land inside the sheet.
+TEST(TileSheet, SheetRectForHalfFollowsTheLayoutAndStaysInside)
+{
+    const struct {
+        int value, motif;
+        bool selected, second;
+        SheetRect expected;
+    } cases[] = {
+        {0, 0, false, false, {35, 0, 35, 35}},    {0, 2, true, false, {35, 0, 35, 35}},
+        {0, 1, false, true, {70, 0, 35, 35}},     {1, 0, false, false, {0, 35, 31, 31}},
+        {1, 0, true, true, {0, 66, 31, 31}},      {4, 1, false, false, {93, 97, 31, 31}},
+        {7, 1, true, false, {186, 128, 31, 31}},  {7, 2, false, true, {186, 159, 31, 31}},
+        {7, 2, true, false, {186, 190, 31, 31}},  {3, 5, false, false, {62, 35, 31, 31}},
+        {3, 255, true, false, {62, 66, 31, 31}},  {8, 1, false, false, {0, 97, 31, 31}},
+        {255, 200, true, true, {0, 66, 31, 31}},
+    };
+    for (const auto& c : cases) {
+        const SheetRect r = sheetRectForHalf(static_cast<uint8_t>(c.value),
+                                             static_cast<uint8_t>(c.motif), c.selected, c.second);
+        EXPECT_EQ((std::vector<int>{r.x, r.y, r.width, r.height}),
+                  (std::vector<int>{c.expected.x, c.expected.y, c.expected.width,
+                                    c.expected.height}))
+            << "value " << c.value << " motif " << c.motif << " selected " << c.selected;
+    }
+    for (int value = 0; value < 256; ++value)
+        for (int motif = 0; motif < 256; ++motif)
+            for (bool selected : {false, true}) {
+                const SheetRect r =
+                    sheetRectForHalf(static_cast<uint8_t>(value), static_cast<uint8_t>(motif),
+                                     selected, value % 2 == 1);
+                ASSERT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.width <= 217 && r.y + r.height <= 221)
+                    << value << " " << motif;
+            }
 }
 
 TEST(TileSheet, FrameCellIsBlackBorderAroundWhite)

@@ -9,7 +9,7 @@
 
 #include "model/shell_hooks.h"
 #include "model/stones.h"
-#include "persist/settings.h"
+#include "base/settings.h"
 
 inline std::vector<std::string>& shellEvents()
 {
@@ -25,10 +25,8 @@ protected:
         resetSettings();
         shellEvents().clear();
         setShellHooks(ShellHooks{
-            [](int textId, int captionId) {
-                shellEvents().push_back("message " + std::to_string(textId) + " " +
-                                        std::to_string(captionId));
-            },
+            [] { shellEvents().push_back("win"); },
+            [] { shellEvents().push_back("generation failed"); },
             [] { shellEvents().push_back("repaint"); },
             [] { shellEvents().push_back("forget file name"); },
         });

@@ -13,7 +13,7 @@
 
 #include "model/stones.h"
 #include "persist/game_file.h"
-#include "shell/shell_state.h"
+#include "base/shell_state.h"
 
 using Bytes = std::vector<uint8_t>;
 

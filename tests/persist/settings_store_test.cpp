@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "persist/settings.h"
+#include "persist/settings_store.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // showMessage: a plain OK box with texts from the string table, owned by the
 // window it is given.
-#include "shell/message.h"
-#include "shell/res/resource_ids.h"
+#include "base/message.h"
+#include "base/resource_ids.h"
 
 #include "modal_watch.h"
 

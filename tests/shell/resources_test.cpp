@@ -1,7 +1,7 @@
 // The compiled resources, read back from this program's own module: every
 // text, the menu, the shortcuts, both dialog templates field by field, the
 // icon, the bitmaps and the version record.
-#include "shell/res/resource_ids.h"
+#include "base/resource_ids.h"
 
 #include <windows.h>
 

@@ -79,7 +79,7 @@ void drawStoneHalf(Image& picture, int left, int top, int pips, bool selected)
 {
     fillRect(picture, left, top, MINI_CELL, MINI_CELL, BLACK);
     blit(picture, left + 1, top + 1,
-         resampleByArea(drawFace(MOTIF_DOMINOES, pips, selected), MINI_FACE, MINI_FACE));
+         resampleByArea(drawFace(TILESET_DOMINOES, pips, selected), MINI_FACE, MINI_FACE));
 }
 
 void drawSlots(Image& picture, int originX, int originY, const std::vector<Slot>& slots, int selected)

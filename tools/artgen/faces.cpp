@@ -225,9 +225,9 @@ Image drawSymbolFace(int number, bool selected)
 Image drawFace(int motif, int column, bool selected)
 {
     switch (motif) {
-    case MOTIF_NUMERALS:
+    case TILESET_CHINESE:
         return drawNumeralFace(column, selected);
-    case MOTIF_SYMBOLS:
+    case TILESET_SYMBOLS:
         return drawSymbolFace(column, selected);
     default:
         return drawDominoFace(column, selected);

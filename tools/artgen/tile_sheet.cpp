@@ -18,16 +18,6 @@ bool inBorder(int cellX, int cellY)
 
 }  // namespace
 
-int faceSheetX(int column)
-{
-    return column * FACE_SIZE;
-}
-
-int faceSheetY(int motif, bool selected)
-{
-    return FACES_TOP + motif * MOTIF_BAND + (selected ? FACE_SIZE : 0);
-}
-
 Image drawFrameCell()
 {
     Image cell(CELL_SIZE, CELL_SIZE, WHITE);
@@ -51,16 +41,19 @@ Image drawEmptyMask(int phase)
 Image drawTileSheet()
 {
     Image sheet(SHEET_WIDTH, SHEET_HEIGHT, WHITE);
-    blit(sheet, 0, 0, drawFrameCell());
-    blit(sheet, 35, 0, drawEmptyMask(0));
-    blit(sheet, 70, 0, drawEmptyMask(1));
+    blit(sheet, SHEET_FRAME_CELL.x, SHEET_FRAME_CELL.y, drawFrameCell());
+    const SheetRect firstMask = emptyMaskRect(false);
+    const SheetRect secondMask = emptyMaskRect(true);
+    blit(sheet, firstMask.x, firstMask.y, drawEmptyMask(0));
+    blit(sheet, secondMask.x, secondMask.y, drawEmptyMask(1));
     // Never drawn from; a spare copy of the second mask, white after it.
-    blit(sheet, 105, 0, drawEmptyMask(1));
+    blit(sheet, secondMask.x + CELL_SIZE, secondMask.y, drawEmptyMask(1));
 
-    for (int motif = 0; motif < MOTIF_COUNT; ++motif)
+    for (int motif = 0; motif < TILESET_COUNT; ++motif)
         for (bool selected : {false, true})
-            for (int column = 0; column < FACE_COLUMNS; ++column)
-                blit(sheet, faceSheetX(column), faceSheetY(motif, selected),
-                     drawFace(motif, column, selected));
+            for (int column = 0; column < FACE_COLUMNS; ++column) {
+                const SheetRect face = faceRect(column, motif, selected);
+                blit(sheet, face.x, face.y, drawFace(motif, column, selected));
+            }
     return sheet;
 }

@@ -1,6 +1,7 @@
 // The two settings that persist between runs: the option bits and the motif
-// of the stone faces. Loaded from the per-user registry at start-up and
-// written back at the end (settings_store.cpp).
+// of the stone faces. Every layer reads them; persist/settings_store loads
+// them from the registry at start-up and writes them back at the end. No
+// platform header here.
 #pragma once
 
 #include <cstdint>
@@ -18,13 +19,10 @@ constexpr uint32_t DEFAULT_OPTIONS = OPT_START_STONE | OPT_STATUS_BAR;
 constexpr uint8_t TILESET_DOMINOES = 0;
 constexpr uint8_t TILESET_CHINESE = 1;
 constexpr uint8_t TILESET_SYMBOLS = 2;
+constexpr int TILESET_COUNT = 3;   // the motifs the tile sheet holds
 
 extern uint32_t Options;
 extern uint8_t TileSet;   // never range-checked: the registry may hold any byte
 
 // Back to the built-in defaults.
 void resetSettings();
-
-// The registry store; Win32 only.
-void loadSettings();
-void saveSettings();

@@ -1,5 +1,5 @@
 // The shell's program-wide handles, none until start-up sets them.
-#include "shell/shell_state.h"
+#include "base/shell_state.h"
 
 HINSTANCE instance = nullptr;
 HWND frameWindow = nullptr;

@@ -1,7 +1,7 @@
 // Message boxes with texts from the string table.
-#include "shell/message.h"
+#include "base/message.h"
 
-#include "shell/shell_state.h"
+#include "base/shell_state.h"
 
 namespace {
 constexpr int MESSAGE_TEXT_SIZE = 256;

@@ -1,5 +1,5 @@
 // The settings' values and defaults.
-#include "persist/settings.h"
+#include "base/settings.h"
 
 uint32_t Options = DEFAULT_OPTIONS;
 uint8_t TileSet = TILESET_DOMINOES;

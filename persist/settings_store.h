@@ -1,0 +1,8 @@
+// The settings' registry store: "Options" and "TileSet" under the program's
+// key of HKEY_CURRENT_USER, read once at start-up and written once at the end.
+#pragma once
+
+#include "base/settings.h"
+
+void loadSettings();
+void saveSettings();
