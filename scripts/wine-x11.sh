@@ -5,9 +5,10 @@
 # not managed by a window manager (there is none on a virtual display), which
 # keeps modal boxes quick to open and close.
 
-# use_x11_prefix ARCH: exports Wine's settings for build/win-ARCH.
+# use_x11_prefix ARCH [PREFIX]: exports Wine's settings for build/win-ARCH,
+# with the prefix build/win-ARCH/wineprefix-x11 unless another is named.
 use_x11_prefix() {
-    export WINEPREFIX="$root/build/win-$1/wineprefix-x11"
+    export WINEPREFIX="${2:-$root/build/win-$1/wineprefix-x11}"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
     if [ "$1" = i686 ]; then
@@ -22,25 +23,33 @@ use_x11_prefix() {
     fi
 }
 
-# start_virtual_display: a fresh Xvfb on the first free display number.
+# start_virtual_display: a fresh Xvfb on the first free display number. When
+# another program takes the same number at the same moment, Xvfb exits and
+# the next number is tried.
 start_virtual_display() {
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
+    local n=90 attempt i
+    for attempt in 1 2 3 4 5; do
+        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$n"
+        for i in $(seq 100); do
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            xdpyinfo >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        stop_virtual_display
+        n=$((n + 1))
     done
-    echo "Xvfb did not start on $DISPLAY" >&2
+    echo "Xvfb did not start" >&2
     return 1
 }
 
 stop_virtual_display() {
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    if [ -n "${xvfb_pid:-}" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
     xvfb_pid=
 }
 
@@ -57,14 +66,26 @@ stop_game() {
     game_pid=
 }
 
-# wait_for_window TITLE SECONDS: prints the id of the first visible window
-# with exactly that title, polling until it appears.
+# wait_for_window TITLE SECONDS [IGNORED]: prints the id of the first visible
+# window with exactly that title, other than the window IGNORED, polling
+# until it appears.
 wait_for_window() {
     local deadline=$((SECONDS + $2)) id
     while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${3:-none}" | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.2
+    done
+    return 1
+}
+
+# wait_for_window_gone WINDOW SECONDS: polls until the window is closed or
+# no longer shown.
+wait_for_window_gone() {
+    local deadline=$((SECONDS + $2))
+    while [ $SECONDS -lt $deadline ]; do
+        xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+        sleep 0.1
     done
     return 1
 }
