@@ -90,17 +90,28 @@ wait_for_window_gone() {
     return 1
 }
 
-# wait_for_first_paint WINDOW SECONDS: polls until the middle of the window
-# shows the board's blue background rather than nothing.
+# The board's background texture is dark blue: blue well above red and more
+# than twice the green. Nothing else in the window looks like it (the
+# caption's blue has too much green). An awk condition on "r g b" lines.
+TEXTURE_PIXEL='$3 >= 60 && $3 > $1 + 40 && 2 * $2 < $3'
+
+# pixel_row IMAGE X Y WIDTH: "r g b" for each pixel of a row of IMAGE (a file,
+# or a window with -window).
+pixel_row() {
+    convert "$1" -crop "${4}x1+$2+$3" +repage -depth 8 txt:- 2>/dev/null |
+        sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+
+# wait_for_first_paint WINDOW SECONDS: polls until the window's middle row
+# shows the board's texture over at least a fifth of its width (the margins,
+# the gap between board and tray and the empty slots), rather than nothing.
 wait_for_first_paint() {
-    local deadline=$((SECONDS + $2)) colour
+    local deadline=$((SECONDS + $2)) X Y WIDTH HEIGHT count
+    eval "$(xdotool getwindowgeometry --shell "$1")"
     while [ $SECONDS -lt $deadline ]; do
-        colour=$(import -window "$1" -gravity center -crop 1x1+0+0 -depth 8 txt:- 2>/dev/null |
-            sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n 1)
-        # Blue clearly above red and green: the texture.
-        if [ -n "$colour" ] && [ $((16#${colour:4:2})) -gt $((16#${colour:0:2} + 40)) ]; then
-            return 0
-        fi
+        count=$(import -window root -crop "${WIDTH}x1+$X+$((Y + HEIGHT / 2))" +repage ppm:- 2>/dev/null |
+            pixel_row - 0 0 "$WIDTH" | awk "$TEXTURE_PIXEL { n++ } END { print n + 0 }")
+        [ "${count:-0}" -ge $((WIDTH / 5)) ] && return 0
         sleep 0.2
     done
     return 1

@@ -88,25 +88,18 @@ screenshot() {
     import -window root "$1"
 }
 
-# pixel_row SHOT X Y WIDTH / pixel_column SHOT X Y HEIGHT: "r g b" per pixel.
-pixel_row() {
-    convert "$1" -crop "${4}x1+$2+$3" +repage -depth 8 txt:- | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
-}
+# pixel_column SHOT X Y HEIGHT: "r g b" per pixel, as pixel_row.
 pixel_column() {
     convert "$1" -crop "1x${4}+$2+$3" +repage -depth 8 txt:- | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
 }
 
-# The background texture is dark blue: blue well above red and more than
-# twice the green. Nothing else in the window looks like it (the caption's
-# blue has too much green).
-TEXTURE_TEST='$3 >= 60 && $3 > $1 + 40 && 2 * $2 < $3'
-
-is_texture() { [ "$3" -ge 60 ] && [ "$3" -gt $(($1 + 40)) ] && [ $((2 * $2)) -lt "$3" ]; }
+# is_texture R G B: the colour is the board's texture.
+is_texture() { echo "$1 $2 $3" | awk "{ exit !($TEXTURE_PIXEL) }"; }
 
 # first_texture / last_texture: offset of the first / last texture pixel in
 # the "r g b" lines on stdin, or nothing.
-first_texture() { awk "$TEXTURE_TEST { print NR - 1; exit }"; }
-last_texture() { awk "$TEXTURE_TEST { last = NR - 1 } END { if (last != \"\") print last }"; }
+first_texture() { awk "$TEXTURE_PIXEL { print NR - 1; exit }"; }
+last_texture() { awk "$TEXTURE_PIXEL { last = NR - 1 } END { if (last != \"\") print last }"; }
 
 # locate_view SHOT WINDOW: finds the board view of the frame window WINDOW in
 # the screenshot by its texture and sets
@@ -239,7 +232,8 @@ status_text() {
 click_cell() {
     local x y
     read -r x y < <(cell_position "$1")
-    xdotool mousemove --sync $((x + 17)) $((y + 17)) click 1
+    timeout 5 xdotool mousemove --sync $((x + 17)) $((y + 17))
+    xdotool click 1
 }
 
 # click_slot INDEX: a click on the first half of slot INDEX (0..11 board,
@@ -248,16 +242,21 @@ click_slot() {
     if [ "$1" -lt 12 ]; then click_cell $((2 * $1)); else click_cell $((24 + 2 * ($1 - 12))); fi
 }
 
+# focus WINDOW: gives WINDOW the keyboard focus. There is no window manager:
+# the focus is set directly, and the wait for it is bounded.
+focus() {
+    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+}
+
 # press WINDOW KEYS...: gives WINDOW the keyboard focus and types the keys.
 press() {
-    local window=$1
+    focus "$1"
     shift
-    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
     xdotool key --delay 40 "$@"
 }
 
 # type_into WINDOW TEXT: gives WINDOW the focus and types TEXT.
 type_into() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    focus "$1"
     xdotool type --delay 10 "$2"
 }
