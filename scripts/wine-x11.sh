@@ -48,7 +48,7 @@ start_virtual_display() {
 stop_virtual_display() {
     if [ -n "${xvfb_pid:-}" ]; then
         kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null || true
     fi
     xvfb_pid=
 }
@@ -62,7 +62,11 @@ start_game() {
 # stop_game: ends the game and every Wine process of the prefix.
 stop_game() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
-    [ -n "${game_pid:-}" ] && wait "$game_pid" 2>/dev/null
+    # The game's own exit status is of no interest here; under set -e, a
+    # failing wait in an exit trap would turn a good run into a failure.
+    if [ -n "${game_pid:-}" ]; then
+        wait "$game_pid" 2>/dev/null || true
+    fi
     game_pid=
 }
 
