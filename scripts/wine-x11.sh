@@ -40,7 +40,10 @@ start_virtual_display() {
 }
 
 stop_virtual_display() {
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    if [ -n "${xvfb_pid:-}" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
     xvfb_pid=
 }
 
@@ -53,7 +56,9 @@ start_game() {
 # stop_game: ends the game and every Wine process of the prefix.
 stop_game() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
-    [ -n "${game_pid:-}" ] && wait "$game_pid" 2>/dev/null
+    if [ -n "${game_pid:-}" ]; then
+        wait "$game_pid" 2>/dev/null || true
+    fi
     game_pid=
 }
 
