@@ -184,6 +184,36 @@ TEST_F(MenuTest, ContentsFollowsTheHelpLibrary)
     htmlHelpEntry = htmlHelpStub;
 }
 
+// The help library comes from the system folder only: one planted beside the
+// program, which is also the current folder here, is never loaded.
+TEST_F(MenuTest, HelpLibraryComesFromTheSystemFolder)
+{
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string folder = program;
+    folder = folder.substr(0, folder.rfind('\\') + 1);
+    ASSERT_NE(GetFileAttributesA((folder + "hhctrl.ocx").c_str()), INVALID_FILE_ATTRIBUTES);
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(folder.c_str());
+    loadHelpLibrary();
+    SetCurrentDirectoryA(previous);
+
+    ASSERT_NE(htmlHelpEntry, htmlHelpStub);
+    HMODULE from = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(htmlHelpEntry), &from);
+    char loaded[MAX_PATH] = "";
+    GetModuleFileNameA(from, loaded, MAX_PATH);
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    EXPECT_EQ(CharLowerA(loaded), std::string(CharLowerA(system)) + "\\hhctrl.ocx");
+    EXPECT_EQ(GetModuleHandleA((folder + "hhctrl.ocx").c_str()), nullptr);
+    freeHelpLibrary();
+    EXPECT_EQ(htmlHelpEntry, htmlHelpStub);
+}
+
 // The accelerators reach the frame as commands with notification code 1.
 TEST_F(MenuTest, CtrlNAndCtrlSReachTheFrame)
 {
