@@ -1,0 +1,81 @@
+// The optional HTML Help control and the Contents command.
+#include "shell/help.h"
+
+#include <cstring>
+
+#include "base/message.h"
+#include "base/resource_ids.h"
+
+HtmlHelpFunction htmlHelpEntry = htmlHelpStub;
+
+namespace {
+
+HMODULE helpLibrary = nullptr;
+
+constexpr char HELP_LIBRARY_NAME[] = "\\hhctrl.ocx";
+constexpr char HTML_HELP_EXPORT[] = "HtmlHelpA";
+constexpr int HELP_TOPIC_SIZE = 128;
+constexpr UINT HH_DISPLAY_TOPIC_COMMAND = 0;
+
+// The folder of the running program, with a trailing backslash; empty when
+// it does not fit.
+void programFolder(char* folder, DWORD size)
+{
+    const DWORD length = GetModuleFileNameA(nullptr, folder, size);
+    if (length == 0 || length >= size) {
+        folder[0] = '\0';
+        return;
+    }
+    char* lastSeparator = std::strrchr(folder, '\\');
+    if (lastSeparator)
+        lastSeparator[1] = '\0';
+    else
+        folder[0] = '\0';
+}
+
+}  // namespace
+
+HWND WINAPI htmlHelpStub(HWND, LPCSTR, UINT, DWORD_PTR)
+{
+    return nullptr;
+}
+
+void loadHelpLibrary()
+{
+    // A full path: a file of that name beside the program or in the current
+    // folder is never loaded in its place.
+    char path[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    htmlHelpEntry = htmlHelpStub;
+    if (length == 0 || length + sizeof HELP_LIBRARY_NAME > MAX_PATH)
+        return;
+    std::strcat(path, HELP_LIBRARY_NAME);
+    helpLibrary = LoadLibraryA(path);
+    if (!helpLibrary)
+        return;
+    auto entry = reinterpret_cast<HtmlHelpFunction>(
+        reinterpret_cast<void*>(GetProcAddress(helpLibrary, HTML_HELP_EXPORT)));
+    if (entry)
+        htmlHelpEntry = entry;
+}
+
+void freeHelpLibrary()
+{
+    if (helpLibrary)
+        FreeLibrary(helpLibrary);
+    helpLibrary = nullptr;
+    htmlHelpEntry = htmlHelpStub;
+}
+
+// The topic names the help file relative to the program, which HTML Help
+// would resolve against the current folder; the file dialogs move that, and
+// the program may be started from anywhere. So the program's folder goes first.
+void showHelpContents()
+{
+    char topic[HELP_TOPIC_SIZE];
+    loadText(IDS_HELP_TOPIC, topic, sizeof topic);
+    char path[MAX_PATH + HELP_TOPIC_SIZE];
+    programFolder(path, MAX_PATH);
+    std::strcat(path, topic);
+    htmlHelpEntry(nullptr, path, HH_DISPLAY_TOPIC_COMMAND, 0);
+}
