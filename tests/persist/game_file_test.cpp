@@ -5,6 +5,7 @@
 #include <dlgs.h>
 
 #include "modal_watch.h"
+#include "persist/game_file_seam.h"
 #include "persist/save_image.h"
 
 namespace {
@@ -279,6 +280,77 @@ TEST_F(GameFileTest, FailedSavesKeepThePreviousFile)
         }
         SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
+}
+
+// Writes the first 100 bytes, then fails, or reports those 100 as all it
+// wrote.
+BOOL failAfter100Bytes(HANDLE file, const void* data, DWORD, DWORD* written)
+{
+    WriteFile(file, data, 100, written, nullptr);
+    return FALSE;
+}
+
+BOOL stopAfter100Bytes(HANDLE file, const void* data, DWORD, DWORD* written)
+{
+    return WriteFile(file, data, 100, written, nullptr);
+}
+
+// A save whose write breaks off part-way touches the earlier file not at all:
+// the bytes go to a new file, which is removed again.
+TEST_F(GameFileTest, WriteBrokenOffPartWayKeepsTheEarlierFileWhole)
+{
+    const Bytes earlier = [] {
+        Bytes bytes(450);
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<uint8_t>(i * 7);
+        return bytes;
+    }();
+    const struct {
+        const char* what;
+        SaveWriteStep step;
+    } cases[] = {
+        {"write fails", failAfter100Bytes},
+        {"write comes up short", stopAfter100Bytes},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = folder.at("game.sav");
+        writeBytes(file, earlier);
+        setGame(8, 2, 5);
+        saveWriteStep = c.step;
+        ModalWatch watch;
+        saveGame(file.c_str());
+        saveWriteStep = writeWithWriteFile;
+
+        EXPECT_EQ(watch.summaries(), Summaries{CANNOT_WRITE});
+        EXPECT_EQ(readBytes(file), earlier);
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"game.sav"});
+    }
+}
+
+// The file that replaces another takes over its attributes: a hidden file
+// stays hidden.
+TEST_F(GameFileTest, ReplacedFileKeepsItsAttributes)
+{
+    const DWORD given[] = {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+                           FILE_ATTRIBUTE_NORMAL};
+    for (DWORD attributes : given) {
+        SCOPED_TRACE(attributes);
+        const std::string file = folder.at("kept.sav");
+        writeBytes(file, Bytes(450, 0x42));
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), attributes));
+        const DWORD before = GetFileAttributesA(file.c_str());
+        ASSERT_EQ(before & attributes, attributes & ~DWORD{FILE_ATTRIBUTE_NORMAL});
+        setGame(1, 3, 2);
+        ModalWatch watch;
+        saveGame(file.c_str());
+        EXPECT_EQ(watch.summaries(), Summaries{});
+        const SaveImage image = encodeSavedGame(capturedGame());
+        EXPECT_EQ(readBytes(file), Bytes(image.begin(), image.end()));
+        EXPECT_EQ(GetFileAttributesA(file.c_str()), before);
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"kept.sav"});
 }
 
 TEST_F(GameFileTest, ForgettingTheFileNameGivesUntitled)
