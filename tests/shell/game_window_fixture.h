@@ -125,7 +125,7 @@ protected:
     static void layOutTrayGrid()
     {
         for (int t = 0; t < PLAY_TRAY_SLOTS; ++t)
-            tray[t] = Stone{{(t % 2) * 73, (t / 2) * 40, 0}, {(t % 2) * 73 + 33, (t / 2) * 40, 0}};
+            tray[t] = traySlotLayout(t);
     }
 
     // The command as the menu sends it.
