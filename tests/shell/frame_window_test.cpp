@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/resource_ids.h"
+#include "file_dialog_answer.h"
 #include "persist/game_file.h"
 #include "shell/help.h"
 
@@ -20,7 +21,7 @@ int trayStones()
 }
 
 // The platform's own captions: the program gives the file dialogs none.
-bool isFileDialog(const SeenBox& box, WORD command)
+bool hasFileDialogCaption(const SeenBox& box, WORD command)
 {
     return box.caption == (command == CMD_OPEN ? "Open" : "Save As");
 }
@@ -51,7 +52,7 @@ TEST_F(CommandTest, FileCommandsReachTheirDialogs)
         ModalWatch watch([](const SeenBox&) { return IDCANCEL; });
         command(id);
         ASSERT_EQ(watch.boxes().size(), 1u) << id;
-        EXPECT_TRUE(isFileDialog(watch.boxes()[0], id)) << watch.boxes()[0].caption;
+        EXPECT_TRUE(hasFileDialogCaption(watch.boxes()[0], id)) << watch.boxes()[0].caption;
         EXPECT_EQ(watch.boxes()[0].owner, frameWindow);
     }
     char folder[MAX_PATH];
@@ -65,6 +66,49 @@ TEST_F(CommandTest, FileCommandsReachTheirDialogs)
     WIN32_FILE_ATTRIBUTE_DATA data;
     ASSERT_TRUE(GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data));
     EXPECT_EQ(data.nFileSizeLow, 450u);
+    DeleteFileA(file.c_str());
+}
+
+// New, Save As and Open through the real dialogs: the saved game comes back.
+TEST_F(CommandTest, SaveAsAndOpenThroughTheDialogsBringTheGameBack)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "dzshell_round_trip.sav";
+    DeleteFileA(file.c_str());
+    command(CMD_NEW);
+    const Board savedBoard = board;
+    const Tray savedTray = tray;
+    const int32_t savedFixed = fixedSlot;
+    {
+        DialogAnswer saveAs;
+        saveAs.name = file;
+        ModalWatch watch(saveAs.answer());
+        command(CMD_SAVE_AS);
+        EXPECT_EQ(saveAs.fileDialogs, 1);
+        EXPECT_EQ(watch.boxes().size(), 1u);
+    }
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, 450u);
+
+    do
+        command(CMD_NEW);
+    while (std::memcmp(&tray, &savedTray, sizeof tray) == 0);
+    settle();
+    {
+        DialogAnswer open;
+        open.name = file;
+        ModalWatch watch(open.answer());
+        command(CMD_OPEN);
+        EXPECT_EQ(open.fileDialogs, 1);
+        EXPECT_EQ(watch.boxes().size(), 1u);
+    }
+    EXPECT_EQ(std::memcmp(&board, &savedBoard, sizeof board), 0);
+    EXPECT_EQ(std::memcmp(&tray, &savedTray, PLAY_TRAY_SLOTS * sizeof(Stone)), 0);
+    EXPECT_EQ(fixedSlot, savedFixed);
+    EXPECT_TRUE(hasFileName);
+    EXPECT_TRUE(repaintRequested());
     DeleteFileA(file.c_str());
 }
 
@@ -232,7 +276,7 @@ TEST_F(MenuTest, CtrlNAndCtrlSReachTheFrame)
         MSG ctrlS = {frameWindow, WM_KEYDOWN, 'S', 1, 0, {}};
         EXPECT_TRUE(TranslateAcceleratorA(frameWindow, accelerators, &ctrlS));
         ASSERT_EQ(watch.boxes().size(), 1u);
-        EXPECT_TRUE(isFileDialog(watch.boxes()[0], CMD_SAVE));
+        EXPECT_TRUE(hasFileDialogCaption(watch.boxes()[0], CMD_SAVE));
     }
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
