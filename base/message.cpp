@@ -7,12 +7,16 @@ namespace {
 constexpr int MESSAGE_TEXT_SIZE = 256;
 }
 
-void loadText(int id, char* buffer, int size)
+int loadText(int id, char* buffer, int size)
 {
     // Before start-up records the module, texts come from the program's own.
     HINSTANCE module = instance ? instance : GetModuleHandleA(nullptr);
-    if (LoadStringA(module, id, buffer, size) <= 0 && size > 0)
+    const int length = LoadStringA(module, id, buffer, size);
+    if (length > 0)
+        return length;
+    if (size > 0)
         buffer[0] = '\0';
+    return 0;
 }
 
 void showMessage(HWND owner, int textId, int captionId)

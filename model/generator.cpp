@@ -1,18 +1,19 @@
 // Puzzle generation and the solver.
 #include "model/generator.h"
 
+#include <algorithm>
+
+#include "model/rules.h"
 #include "model/shell_hooks.h"
 #include "model/stones.h"
 #include "base/settings.h"
 
 uint64_t solveCalls = 0;
+uint32_t mostSolveCallsInOneSearch = 0;
 
 namespace {
 
 constexpr int GENERATION_ATTEMPTS = 10;
-constexpr int32_t TRAY_COLUMN_STEP = 73;   // a stone (68) and a gap of 5
-constexpr int32_t TRAY_ROW_STEP = 40;
-constexpr int32_t HALF_STEP = 33;
 
 uint32_t randomState = 0;
 
@@ -35,11 +36,10 @@ void layOutFullSet(bool withoutDoubles)
     int k = 0;
     for (uint8_t a = 1; a <= 7; ++a) {
         for (uint8_t b = a; b <= 7; ++b, ++k) {
-            const int32_t x = (k % 2) * TRAY_COLUMN_STEP;
-            const int32_t y = (k / 2) * TRAY_ROW_STEP;
             const bool empty = withoutDoubles && a == b;
-            tray[k].first = StoneHalf{x, y, empty ? uint8_t(0) : a};
-            tray[k].second = StoneHalf{x + HALF_STEP, y, empty ? uint8_t(0) : b};
+            tray[k] = traySlotLayout(k);
+            tray[k].first.value = empty ? uint8_t(0) : a;
+            tray[k].second.value = empty ? uint8_t(0) : b;
         }
     }
 }
@@ -52,65 +52,43 @@ void emptyBoard()
     }
 }
 
-// Which board halves touch which. The search asks this thousands of times
-// while the board's coordinates stay put, so it is worked out once per search.
-struct BoardNeighbours {
-    int count[BOARD_HALVES];
-    int of[BOARD_HALVES][BOARD_HALVES];
+// One search: the neighbours of every board half, worked out once because
+// the coordinates stay put while it runs, and the calls it may still make.
+struct Search {
+    BoardNeighbours neighbours;
+    uint32_t callsLeft;
 };
 
-BoardNeighbours findNeighbours()
-{
-    BoardNeighbours neighbours{};
-    for (int h = 0; h < BOARD_HALVES; ++h) {
-        for (int k = 0; k < BOARD_HALVES; ++k) {
-            if (halvesTouch(boardHalf(h), boardHalf(k)))
-                neighbours.of[h][neighbours.count[h]++] = k;
-        }
-    }
-    return neighbours;
-}
-
 // touchesBoard for an empty board slot.
-bool slotTouchesBoard(const BoardNeighbours& neighbours, int slot)
+bool slotTouchesBoard(const Search& search, int slot)
 {
-    for (int h = 2 * slot; h <= 2 * slot + 1; ++h) {
-        for (int n = 0; n < neighbours.count[h]; ++n) {
-            if (boardHalf(neighbours.of[h][n]).value != 0)
-                return true;
-        }
-    }
-    return false;
-}
-
-bool halfFits(const BoardNeighbours& neighbours, int h, uint8_t value)
-{
-    for (int n = 0; n < neighbours.count[h]; ++n) {
-        const uint8_t neighbour = boardHalf(neighbours.of[h][n]).value;
-        if (neighbour != 0 && neighbour != value)
-            return false;
-    }
-    return true;
+    return touchesOccupied(search.neighbours.of[2 * slot]) ||
+           touchesOccupied(search.neighbours.of[2 * slot + 1]);
 }
 
 // stoneFitsSlot for a tray stone and an empty board slot.
-bool trayStoneFits(const BoardNeighbours& neighbours, int slot, const Stone& candidate)
+bool trayStoneFits(const Search& search, int slot, const Stone& candidate)
 {
-    return halfFits(neighbours, 2 * slot, candidate.first.value) &&
-           halfFits(neighbours, 2 * slot + 1, candidate.second.value);
+    return neighboursShow(search.neighbours.of[2 * slot], candidate.first.value, NO_BOARD_SLOT) &&
+           neighboursShow(search.neighbours.of[2 * slot + 1], candidate.second.value,
+                          NO_BOARD_SLOT);
 }
 
 // One level of the search: fills the first empty board slot that touches a
-// stone, trying the tray's stones in order, and recurses.
-bool solveFrom(const BoardNeighbours& neighbours)
+// stone, trying the tray's stones in order, and recurses. A search that has
+// used up its calls fails, as one that found nothing.
+bool solveFrom(Search& search)
 {
+    if (search.callsLeft == 0)
+        return false;
+    --search.callsLeft;
     ++solveCalls;
     int filled = 0;
     int target = -1;
     for (int s = 0; s < BOARD_SLOTS; ++s) {
         if (board[s].first.value != 0) {
             ++filled;
-        } else if (slotTouchesBoard(neighbours, s)) {
+        } else if (slotTouchesBoard(search, s)) {
             target = s;
             break;
         }
@@ -124,15 +102,19 @@ bool solveFrom(const BoardNeighbours& neighbours)
             continue;
         // A candidate that fits as it lies is tried only as it lies; one that
         // fits in neither orientation stays turned in the tray.
-        if (!trayStoneFits(neighbours, target, candidate)) {
+        if (!trayStoneFits(search, target, candidate)) {
             flipStone(candidate);
-            if (!trayStoneFits(neighbours, target, candidate))
+            if (!trayStoneFits(search, target, candidate))
                 continue;
         }
-        moveStone(candidate, slot);
-        if (solveFrom(neighbours))
+        // A slot that a file left half filled takes no stone.
+        if (!moveStone(candidate, slot))
+            continue;
+        if (solveFrom(search))
             return true;
         moveStone(slot, candidate);
+        if (search.callsLeft == 0)
+            return false;
     }
     return false;
 }
@@ -194,8 +176,11 @@ void shuffleSet()
 
 bool solve()
 {
-    const BoardNeighbours neighbours = findNeighbours();
-    return solveFrom(neighbours);
+    Search search{boardNeighbours(), SOLVE_CALL_BUDGET};
+    const bool found = solveFrom(search);
+    mostSolveCallsInOneSearch =
+        std::max(mostSolveCallsInOneSearch, SOLVE_CALL_BUDGET - search.callsLeft);
+    return found;
 }
 
 void newGame()

@@ -5,22 +5,16 @@
 
 namespace {
 
-bool isOwnHalf(const StoneHalf& half, const Stone& stone)
+// The board slot that stone is, when it is one; a tray stone or a stone
+// elsewhere is none. This is how a stone on the board is told from a tray
+// stone with the same values.
+int boardSlotOf(const Stone& stone)
 {
-    return &half == &stone.first || &half == &stone.second;
-}
-
-// True when no occupied board half next to slotHalf, other than the moving
-// stone's own, shows a value different from wanted.
-bool halfMatchesNeighbours(const StoneHalf& slotHalf, uint8_t wanted, const Stone& moving)
-{
-    for (int h = 0; h < BOARD_HALVES; ++h) {
-        const StoneHalf& neighbour = boardHalf(h);
-        if (neighbour.value != 0 && halvesTouch(neighbour, slotHalf) &&
-            !isOwnHalf(neighbour, moving) && neighbour.value != wanted)
-            return false;
+    for (int s = 0; s < BOARD_SLOTS; ++s) {
+        if (&board[s] == &stone)
+            return s;
     }
-    return true;
+    return NO_BOARD_SLOT;
 }
 
 bool isValidIndex(SlotIndex i)
@@ -30,20 +24,36 @@ bool isValidIndex(SlotIndex i)
 
 }  // namespace
 
-bool touchesBoard(const Stone& stone)
+HalfNeighbours neighboursOf(const StoneHalf& half)
 {
+    HalfNeighbours neighbours{};
     for (int h = 0; h < BOARD_HALVES; ++h) {
-        const StoneHalf& half = boardHalf(h);
-        if (half.value != 0 && (halvesTouch(half, stone.first) || halvesTouch(half, stone.second)))
-            return true;
+        if (halvesTouch(boardHalf(h), half))
+            neighbours.of[neighbours.count++] = static_cast<int8_t>(h);
     }
-    return false;
+    return neighbours;
 }
 
+BoardNeighbours boardNeighbours()
+{
+    BoardNeighbours neighbours;
+    for (int h = 0; h < BOARD_HALVES; ++h)
+        neighbours.of[h] = neighboursOf(boardHalf(h));
+    return neighbours;
+}
+
+bool touchesBoard(const Stone& stone)
+{
+    return touchesOccupied(neighboursOf(stone.first)) ||
+           touchesOccupied(neighboursOf(stone.second));
+}
+
+// The moving stone's own halves, which the move empties, are passed over.
 bool stoneFitsSlot(const Stone& boardSlot, const Stone& moving)
 {
-    return halfMatchesNeighbours(boardSlot.first, moving.first.value, moving) &&
-           halfMatchesNeighbours(boardSlot.second, moving.second.value, moving);
+    const int movingSlot = boardSlotOf(moving);
+    return neighboursShow(neighboursOf(boardSlot.first), moving.first.value, movingSlot) &&
+           neighboursShow(neighboursOf(boardSlot.second), moving.second.value, movingSlot);
 }
 
 ClickOutcome clickSlot(SlotIndex i)

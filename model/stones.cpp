@@ -3,8 +3,6 @@
 
 namespace {
 
-constexpr int32_t NEIGHBOUR_DISTANCE = 40;   // halves of neighbouring stones
-
 constexpr Stone slot(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     return Stone{{x1, y1, 0}, {x2, y2, 0}};
@@ -26,6 +24,13 @@ const Board boardFigure = {{
     slot(146, 153, 146, 186),  // 10
     slot(73, 186, 106, 186),   // 11
 }};
+
+Stone traySlotLayout(int t)
+{
+    const int32_t x = (t % TRAY_COLUMNS) * TRAY_COLUMN_STEP;
+    const int32_t y = (t / TRAY_COLUMNS) * TRAY_ROW_STEP;
+    return slot(x, y, x + HALF_STEP, y);
+}
 
 Board board = boardFigure;
 Tray tray = {};
@@ -67,9 +72,9 @@ bool halvesTouch(const StoneHalf& a, const StoneHalf& b)
     // 64-bit sums: a loaded file may hold any coordinates.
     const int64_t ax = a.x, ay = a.y, bx = b.x, by = b.y;
     if (ax == bx)
-        return by + NEIGHBOUR_DISTANCE == ay || ay + NEIGHBOUR_DISTANCE == by;
+        return by + NEIGHBOUR_STEP == ay || ay + NEIGHBOUR_STEP == by;
     if (ay == by)
-        return bx + NEIGHBOUR_DISTANCE == ax || ax + NEIGHBOUR_DISTANCE == bx;
+        return bx + NEIGHBOUR_STEP == ax || ax + NEIGHBOUR_STEP == bx;
     return false;
 }
 

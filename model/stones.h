@@ -47,8 +47,22 @@ extern SlotIndex selectedSlot;
 extern int32_t fixedSlot;   // board slot of the fixed start stone, or NO_FIXED_SLOT
 extern bool solved;
 
+// Distances of the figure and the tray grid: the second half of a stone lies
+// this far right of or below its first; neighbouring halves lie 40 apart.
+constexpr int32_t HALF_STEP = 33;
+constexpr int32_t NEIGHBOUR_STEP = 40;
+// The tray grid: two columns of horizontal stones, a stone (68) and a gap of
+// 5 wide, one row of neighbours high.
+constexpr int32_t TRAY_COLUMNS = 2;
+constexpr int32_t TRAY_COLUMN_STEP = 73;
+constexpr int32_t TRAY_ROW_STEP = NEIGHBOUR_STEP;
+
 // The board figure as it stands at program start.
 extern const Board boardFigure;
+
+// Where tray slot t (0..27) lies in the grid that a new game lays out; both
+// values 0.
+Stone traySlotLayout(int t);
 
 // Puts every record back to its state at program start.
 void resetGame();

@@ -12,6 +12,7 @@
 
 #include "model/stones.h"
 #include "persist/game_file.h"
+#include "persist/game_file_seam.h"
 #include "persist/save_image.h"
 #include "base/message.h"
 #include "base/resource_ids.h"
@@ -33,6 +34,10 @@ static_assert(sizeof(void*) != 4 || FILE_DIALOG_RECORD_SIZE == 76);
 constexpr char FILE_DIALOG_FILTER[] = "Domino Zarvek (*.sav)\0*.sav\0";
 constexpr char FILE_DIALOG_DEFAULT_EXTENSION[] = "sav";
 constexpr char TEMP_FILE_PREFIX[] = "dz";
+// What a replaced file hands on to the file that replaces it. Read-only files
+// are not replaced at all.
+constexpr DWORD KEPT_ATTRIBUTES = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Reads until size bytes have arrived or the file ends; returns how many came.
 std::size_t readUpTo(HANDLE file, uint8_t* buffer, std::size_t size)
@@ -51,8 +56,23 @@ std::size_t readUpTo(HANDLE file, uint8_t* buffer, std::size_t size)
 bool writeAll(HANDLE file, const SaveImage& image)
 {
     DWORD written = 0;
-    return WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr) &&
+    return saveWriteStep(file, image.data(), static_cast<DWORD>(image.size()), &written) &&
            written == image.size();
+}
+
+DWORD keptAttributes(DWORD attributes)
+{
+    const DWORD kept = attributes & KEPT_ATTRIBUTES;
+    return kept ? kept : FILE_ATTRIBUTE_NORMAL;
+}
+
+// A temporary file that cannot be deleted now (another program may have
+// opened it meanwhile) is left to go when the system next starts, where the
+// user may do that.
+void removeTemporaryFile(const char* temp)
+{
+    if (!DeleteFileA(temp))
+        MoveFileExA(temp, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
 // The folder that holds name, for the temporary file: false when name has no
@@ -68,13 +88,15 @@ bool folderOf(const char* name, char (&folder)[MAX_PATH])
 }
 
 // Writes the image to a new file in target's folder, then renames it over
-// target. On any failure the temporary file goes and target stays as it was.
+// target, which hands its attributes on (a hidden file stays hidden). On any
+// failure the temporary file goes and target stays as it was.
 bool replaceFile(const char* target, const SaveImage& image)
 {
     // A read-only file stays as it is. Windows refuses to rename over one, but
     // Wine replaces it, so look first.
     const DWORD attributes = GetFileAttributesA(target);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
+    if (replacing && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
 
     char folder[MAX_PATH];
@@ -89,10 +111,12 @@ bool replaceFile(const char* target, const SaveImage& image)
         written = writeAll(file, image) && FlushFileBuffers(file);
         written = CloseHandle(file) && written;
     }
+    if (written && replacing)
+        written = SetFileAttributesA(temp, keptAttributes(attributes));
     if (written &&
         MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(temp);
+    removeTemporaryFile(temp);
     return false;
 }
 
@@ -118,6 +142,13 @@ void afterFileDialog()
 }
 
 }  // namespace
+
+BOOL writeWithWriteFile(HANDLE file, const void* data, DWORD size, DWORD* written)
+{
+    return WriteFile(file, data, size, written, nullptr);
+}
+
+SaveWriteStep saveWriteStep = writeWithWriteFile;
 
 void loadGame(const char* name)
 {

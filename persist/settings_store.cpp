@@ -31,6 +31,13 @@ bool readFourBytes(HKEY key, const char* name, uint32_t& out)
     return true;
 }
 
+// The key path from the string table. Without it there is no key: an empty
+// path would name HKEY_CURRENT_USER itself.
+bool loadKeyPath(char (&path)[KEY_PATH_SIZE])
+{
+    return loadText(IDS_SETTINGS_KEY, path, KEY_PATH_SIZE) > 0;
+}
+
 void writeDword(HKEY key, const char* name, uint32_t value)
 {
     const BYTE data[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
@@ -43,9 +50,9 @@ void writeDword(HKEY key, const char* name, uint32_t value)
 void loadSettings()
 {
     char path[KEY_PATH_SIZE];
-    loadText(IDS_SETTINGS_KEY, path, KEY_PATH_SIZE);
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (!loadKeyPath(path) ||
+        RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return;
     uint32_t value;
     if (readFourBytes(key, OPTIONS_VALUE, value))
@@ -59,10 +66,10 @@ void loadSettings()
 void saveSettings()
 {
     char path[KEY_PATH_SIZE];
-    loadText(IDS_SETTINGS_KEY, path, KEY_PATH_SIZE);
     HKEY key;
     char noClass[] = "";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+    if (!loadKeyPath(path) ||
+        RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_WRITE,
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
     writeDword(key, OPTIONS_VALUE, Options);

@@ -47,3 +47,17 @@ kernel_runs_32bit() {
     rm -f "$probe"
     return $result
 }
+
+# build_package DIR: configures the 32-bit Windows tree DIR and builds only
+# what the release package needs (the game, the help file, the read-me and
+# the zip). Prints the path of the zip; the build talks on stderr.
+build_package() {
+    local dir=$1
+    configure_tree "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-toolchain.cmake" \
+        -DDZ_WINDOWS_ARCH=i686 || return 1
+    rm -rf "$root/$dir/dist"
+    cmake --build "$root/$dir" --target dz_package -j "$jobs" -- --no-print-directory >&2 || return 1
+    local zips=("$root/$dir"/dist/*.zip)
+    [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || return 1
+    echo "${zips[0]}"
+}

@@ -47,7 +47,7 @@ start_virtual_display() {
 
 stop_virtual_display() {
     if [ -n "${xvfb_pid:-}" ]; then
-        kill "$xvfb_pid" 2>/dev/null
+        kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
     fi
     xvfb_pid=

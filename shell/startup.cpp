@@ -55,17 +55,6 @@ void sendClientSize(HWND window)
     SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
 }
 
-// What the model asks of the shell, with the texts the shell chooses.
-void installShellHooks()
-{
-    setShellHooks(ShellHooks{
-        [] { showMessage(frameWindow, IDS_YOU_MADE_IT, IDS_CONGRATULATIONS); },
-        [] { showMessage(frameWindow, IDS_CANNOT_GENERATE, IDS_ERROR); },
-        [] { InvalidateRect(boardView, nullptr, FALSE); },
-        forgetFileName,
-    });
-}
-
 // Returns the exit code that the quit request carries; 1 should the loop
 // fail to get a message.
 int runMessageLoop()
@@ -84,6 +73,16 @@ int runMessageLoop()
 }
 
 }  // namespace
+
+void installShellHooks()
+{
+    setShellHooks(ShellHooks{
+        [] { showMessage(frameWindow, IDS_YOU_MADE_IT, IDS_CONGRATULATIONS); },
+        [] { showMessage(frameWindow, IDS_CANNOT_GENERATE, IDS_ERROR); },
+        [] { InvalidateRect(boardView, nullptr, FALSE); },
+        forgetFileName,
+    });
+}
 
 bool registerWindowClasses()
 {

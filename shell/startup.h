@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+// What the model asks of the shell (the win, a failed generation, a repaint,
+// a new game's file name), with the texts and windows the shell chooses.
+void installShellHooks();
+
 // The frame class "FitBaumUhr" and the board view class "BaumKuchenKlasse";
 // true when both were registered.
 bool registerWindowClasses();

@@ -1,11 +1,18 @@
 // The written files: bitmap and icon headers as the resource compiler and
-// the platform read them, the review PNG, and byte-for-byte repeatability.
+// the platform read them, the review PNG, the bytes of every picture as they
+// were reviewed, and a write that runs out of space.
 #include "artwork.h"
 #include "formats.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -217,13 +224,71 @@ TEST(PngFile, StoredBlocksCarryTheScanlines)
     EXPECT_EQ(raw[raw.size() - 1], 3);
 }
 
-TEST(Determinism, DrawingTwiceGivesTheSameBytes)
+// FNV-1a, 64 bits: a digest that owes nothing to the encoders under test.
+uint64_t digestOf(const Bytes& bytes)
 {
-    EXPECT_EQ(encodeBmp(drawTexture()), encodeBmp(drawTexture()));
-    EXPECT_EQ(encodeBmp(drawTileSheet()), encodeBmp(drawTileSheet()));
-    EXPECT_EQ(encodeBmp(drawAboutPicture()), encodeBmp(drawAboutPicture()));
-    EXPECT_EQ(encodeIcon({drawSmallIcon(), drawLargeIcon()}), encodeIcon({drawSmallIcon(), drawLargeIcon()}));
-    EXPECT_EQ(encodePng(drawContactSheet()), encodePng(drawContactSheet()));
+    uint64_t digest = 14695981039346656037ull;
+    for (uint8_t byte : bytes)
+        digest = (digest ^ byte) * 1099511628211ull;
+    return digest;
+}
+
+// The digests of the pictures as they were drawn and looked at. A change to
+// the drawing shows here; look at the new contact sheet before writing down
+// its digests.
+TEST(Artwork, BytesAreThoseThatWereReviewed)
+{
+    const struct {
+        const char* file;
+        Bytes bytes;
+        size_t size;
+        uint64_t digest;
+    } files[] = {
+        {"texture.bmp", encodeBmp(drawTexture()), 17462, 0x4004893025cdeed2},
+        {"tiles.bmp", encodeBmp(drawTileSheet()), 144146, 0x56c3411d6c8f391e},
+        {"about.bmp", encodeBmp(drawAboutPicture()), 23710, 0x9bc17c2d555b22a8},
+        {"program.ico", encodeIcon({drawSmallIcon(), drawLargeIcon()}), 2550, 0x84489e3e4d9c5692},
+        {"artwork.png", encodePng(drawContactSheet()), 2754676, 0xa02d9137b38a4b82},
+    };
+    for (const auto& f : files) {
+        EXPECT_EQ(f.bytes.size(), f.size) << f.file;
+        EXPECT_EQ(digestOf(f.bytes), f.digest) << f.file;
+    }
+}
+
+// A file-size limit stands in for a full disk: the write fails, and no cut-off
+// file is left for the resource compiler to take. A short file fails only when
+// it is closed, a long one already while it is written.
+TEST(WriteFile, FailsAndLeavesNothingWhenTheDiskIsFull)
+{
+    char folder[] = "/tmp/artgen_test_XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    const std::string path = std::string(folder) + "/tiles.bmp";
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    bool results[2];
+    bool leftBehind[2];
+    const size_t sizes[2] = {2000, 200000};
+    for (int i = 0; i < 2; ++i) {
+        results[i] = writeFile(path, Bytes(sizes[i], 0x5A));
+        leftBehind[i] = access(path.c_str(), F_OK) == 0;
+        std::remove(path.c_str());
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FALSE(results[i]) << sizes[i] << " bytes";
+        EXPECT_FALSE(leftBehind[i]) << sizes[i] << " bytes";
+    }
+    EXPECT_TRUE(writeFile(path, Bytes(2000, 0x5A))) << "without the limit";
+    std::remove(path.c_str());
+    rmdir(folder);
 }
 
 }  // namespace

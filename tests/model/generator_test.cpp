@@ -159,6 +159,68 @@ TEST_F(GeneratorTest, TenFailedAttemptsLeaveAnEmptyGame)
     EXPECT_EQ(clickSlot(fixedSlot == 0 ? 1 : 0), ClickOutcome::Nothing);
 }
 
+// Figures that a file can leave behind and that no stones fill: each attempt
+// gives up after a bounded search, and New ends with the message and the
+// empty game.
+TEST_F(GeneratorTest, NewOnAFigureThatCannotBeFilledGivesUpWithinTheBound)
+{
+    const auto far = [](int32_t x) { return Stone{{x, 5000, 0}, {x + 33, 5000, 0}}; };
+    struct Figure {
+        const char* what;
+        Board slots;
+    };
+    std::vector<Figure> figures;
+    Board oneSlotAway = boardFigure;
+    oneSlotAway[11] = far(5000);
+    figures.push_back({"slot 11 moved away", oneSlotAway});
+    Board line = boardFigure;
+    for (int s = 0; s < 11; ++s)   // each second half 40 left of the next first half
+        line[s] = Stone{{s * 73, 0, 0}, {s * 73 + 33, 0, 0}};
+    line[11] = far(9000);
+    figures.push_back({"slots 0..10 in a line, slot 11 away", line});
+
+    for (const Figure& figure : figures) {
+        for (uint32_t options : {0u, OPT_START_STONE | OPT_NO_DOUBLES}) {
+            SCOPED_TRACE(std::string(figure.what) + ", options " + std::to_string(options));
+            resetGame();
+            board = figure.slots;
+            shellEvents().clear();
+            Options = options;
+            seedRandom(3);
+            const uint64_t callsBefore = solveCalls;
+            newGame();
+
+            EXPECT_LE(solveCalls - callsBefore, 10u * SOLVE_CALL_BUDGET);
+            EXPECT_EQ(shellEvents(), (std::vector<std::string>{"forget file name",
+                                                               "generation failed", "repaint"}));
+            for (int s = 0; s < BOARD_SLOTS; ++s)
+                EXPECT_TRUE(isEmptyStone(board[s])) << "board slot " << s;
+            for (int t = 0; t < TRAY_SLOTS; ++t)
+                EXPECT_TRUE(isEmptyStone(tray[t])) << "tray slot " << t;
+            EXPECT_EQ(selectedSlot, 12);
+            EXPECT_EQ(0, std::memcmp(&board[11], &figure.slots[11], sizeof(Stone)))
+                << "the loaded coordinates stay";
+        }
+    }
+}
+
+// A file can leave a slot with one empty half. No stone can be laid there, so
+// the search passes every candidate by instead of recursing for ever.
+TEST_F(GeneratorTest, SolveLaysNothingIntoAHalfFilledSlot)
+{
+    for (int s = 0; s < 5; ++s)
+        putStone(board[s], 1, 1);
+    putStone(board[5], 0, 5);   // slot 5 touches slot 4, so the search picks it
+    putStone(tray[0], 1, 1);    // fits slot 5 as it lies
+    const Board before = board;
+    const uint64_t callsBefore = solveCalls;
+
+    EXPECT_FALSE(solve());
+    EXPECT_EQ(solveCalls - callsBefore, 1u);
+    EXPECT_EQ(0, std::memcmp(&before, &board, sizeof board));
+    EXPECT_EQ(valuesOf(tray[0]), std::make_pair(1, 1));
+}
+
 TEST_F(GeneratorTest, WithoutDoublesNoGameHoldsADouble)
 {
     Options = OPT_NO_DOUBLES;

@@ -7,13 +7,11 @@ namespace {
 
 using RulesTest = ModelTest;
 
-// Tray slots 0..11 laid out as a new game lays them.
+// The tray slots laid out as a new game lays them.
 void layOutTray()
 {
-    for (int t = 0; t < TRAY_SLOTS; ++t) {
-        const int32_t x = (t % 2) * 73, y = (t / 2) * 40;
-        tray[t] = Stone{{x, y, 0}, {x + 33, y, 0}};
-    }
+    for (int t = 0; t < TRAY_SLOTS; ++t)
+        tray[t] = traySlotLayout(t);
 }
 
 class ClickTest : public RulesTest {
@@ -139,6 +137,32 @@ TEST_F(RulesTest, TouchesBoardAndStoneFitsSlotLookOnlyAtOccupiedNeighbours)
     EXPECT_TRUE(stoneFitsSlot(board[11], board[7]));
     putStone(tray[0], 2, 4);
     EXPECT_FALSE(stoneFitsSlot(board[11], tray[0]));
+}
+
+// A loaded file can move slots: the rules follow the coordinates as they are
+// at the moment of each question.
+TEST_F(RulesTest, RulesFollowTheCurrentCoordinates)
+{
+    putStone(board[4], 3, 5);   // 4.second touches 9.first
+    const Stone sixes{{0, 0, 7}, {0, 0, 7}};
+    EXPECT_TRUE(touchesBoard(board[9]));
+    EXPECT_FALSE(stoneFitsSlot(board[9], sixes));
+
+    board[9] = Stone{{500, 0, 0}, {533, 0, 0}};
+    EXPECT_FALSE(touchesBoard(board[9]));
+    EXPECT_TRUE(stoneFitsSlot(board[9], sixes));
+
+    // Slot 3 moved under slot 9: its first half touches 9.second.
+    board[9] = boardFigure[9];
+    putStone(board[9], 5, 2);
+    board[3] = Stone{{33, 186, 0}, {66, 186, 0}};
+    EXPECT_TRUE(touchesBoard(board[3]));
+    EXPECT_FALSE(stoneFitsSlot(board[3], Stone{{0, 0, 3}, {0, 0, 3}}));
+    EXPECT_TRUE(stoneFitsSlot(board[3], Stone{{0, 0, 2}, {0, 0, 3}}));
+    // Slot 9's own stone is not judged against itself; a tray stone is.
+    EXPECT_TRUE(stoneFitsSlot(board[3], board[9]));
+    putStone(tray[0], 5, 2);
+    EXPECT_FALSE(stoneFitsSlot(board[3], tray[0]));
 }
 
 TEST_F(RulesTest, CheckSolvedLooksAtVisibleTrayOnly)

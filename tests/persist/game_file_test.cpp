@@ -2,9 +2,9 @@
 // choice and the Open and Save As dialogs, answered in-process.
 #include "persist_fixture.h"
 
-#include <dlgs.h>
-
+#include "file_dialog_answer.h"
 #include "modal_watch.h"
+#include "persist/game_file_seam.h"
 #include "persist/save_image.h"
 
 namespace {
@@ -14,76 +14,6 @@ const std::string CANNOT_READ = "Error: Could not read file";
 const std::string CANNOT_WRITE = "Error: Could not create/write file";
 
 using Summaries = std::vector<std::string>;
-
-bool isFileDialog(const SeenBox& box)
-{
-    return GetDlgItem(box.window, cmb13) || GetDlgItem(box.window, edt1);
-}
-
-// Types name into a file dialog and presses OK (or cancels it); presses Yes
-// on the question whether to replace an existing file. Records what the
-// dialog showed. Wine activates a file dialog before its controls are filled
-// and shown, so the dialog is read and answered a moment later, from a timer
-// that its own message loop dispatches.
-struct DialogAnswer {
-    std::string name;
-    bool cancel = false;
-    int fileDialogs = 0;
-    int overwriteQuestions = 0;
-    HWND dialogOwner = nullptr;
-    std::string filterShown;
-    int filterCount = 0;
-    bool helpShown = false;
-    bool readOnlyShown = true;
-
-    ModalWatch::Answer answer()
-    {
-        return [this](const SeenBox& box) {
-            if (!isFileDialog(box)) {
-                const auto& b = box.buttons;
-                if (std::find(b.begin(), b.end(), IDYES) != b.end()) {
-                    ++overwriteQuestions;
-                    return IDYES;
-                }
-                return IDOK;
-            }
-            ++fileDialogs;
-            dialogOwner = box.owner;
-            pending = this;
-            dialog = box.window;
-            SetTimer(nullptr, 0, 20, onTimer);
-            return 0;
-        };
-    }
-
-private:
-    static inline DialogAnswer* pending = nullptr;
-    static inline HWND dialog = nullptr;
-
-    static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        KillTimer(nullptr, id);
-        if (pending && IsWindow(dialog))
-            pending->readAndAnswer(dialog);
-        pending = nullptr;
-    }
-
-    void readAndAnswer(HWND window)
-    {
-        HWND filter = GetDlgItem(window, cmb1);
-        char text[128] = "";
-        GetWindowTextA(filter, text, sizeof text);
-        filterShown = text;
-        filterCount = static_cast<int>(SendMessageA(filter, CB_GETCOUNT, 0, 0));
-        HWND help = GetDlgItem(window, pshHelp);
-        helpShown = help && IsWindowVisible(help);
-        HWND readOnly = GetDlgItem(window, chx1);
-        readOnlyShown = readOnly && IsWindowVisible(readOnly);
-        if (!cancel)
-            SendMessageA(window, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(name.c_str()));
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(cancel ? IDCANCEL : IDOK, BN_CLICKED), 0);
-    }
-};
 
 class GameFileTest : public PersistTest {
 protected:
@@ -279,6 +209,77 @@ TEST_F(GameFileTest, FailedSavesKeepThePreviousFile)
         }
         SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
+}
+
+// Writes the first 100 bytes, then fails, or reports those 100 as all it
+// wrote.
+BOOL failAfter100Bytes(HANDLE file, const void* data, DWORD, DWORD* written)
+{
+    WriteFile(file, data, 100, written, nullptr);
+    return FALSE;
+}
+
+BOOL stopAfter100Bytes(HANDLE file, const void* data, DWORD, DWORD* written)
+{
+    return WriteFile(file, data, 100, written, nullptr);
+}
+
+// A save whose write breaks off part-way touches the earlier file not at all:
+// the bytes go to a new file, which is removed again.
+TEST_F(GameFileTest, WriteBrokenOffPartWayKeepsTheEarlierFileWhole)
+{
+    const Bytes earlier = [] {
+        Bytes bytes(450);
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<uint8_t>(i * 7);
+        return bytes;
+    }();
+    const struct {
+        const char* what;
+        SaveWriteStep step;
+    } cases[] = {
+        {"write fails", failAfter100Bytes},
+        {"write comes up short", stopAfter100Bytes},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = folder.at("game.sav");
+        writeBytes(file, earlier);
+        setGame(8, 2, 5);
+        saveWriteStep = c.step;
+        ModalWatch watch;
+        saveGame(file.c_str());
+        saveWriteStep = writeWithWriteFile;
+
+        EXPECT_EQ(watch.summaries(), Summaries{CANNOT_WRITE});
+        EXPECT_EQ(readBytes(file), earlier);
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"game.sav"});
+    }
+}
+
+// The file that replaces another takes over its attributes: a hidden file
+// stays hidden.
+TEST_F(GameFileTest, ReplacedFileKeepsItsAttributes)
+{
+    const DWORD given[] = {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+                           FILE_ATTRIBUTE_NORMAL};
+    for (DWORD attributes : given) {
+        SCOPED_TRACE(attributes);
+        const std::string file = folder.at("kept.sav");
+        writeBytes(file, Bytes(450, 0x42));
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), attributes));
+        const DWORD before = GetFileAttributesA(file.c_str());
+        ASSERT_EQ(before & attributes, attributes & ~DWORD{FILE_ATTRIBUTE_NORMAL});
+        setGame(1, 3, 2);
+        ModalWatch watch;
+        saveGame(file.c_str());
+        EXPECT_EQ(watch.summaries(), Summaries{});
+        const SaveImage image = encodeSavedGame(capturedGame());
+        EXPECT_EQ(readBytes(file), Bytes(image.begin(), image.end()));
+        EXPECT_EQ(GetFileAttributesA(file.c_str()), before);
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"kept.sav"});
 }
 
 TEST_F(GameFileTest, ForgettingTheFileNameGivesUntitled)

@@ -8,28 +8,35 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "model/stones.h"
+#include "modal_watch.h"
 #include "persist/game_file.h"
 #include "base/shell_state.h"
 
 using Bytes = std::vector<uint8_t>;
 
-// A new folder under the temporary folder, removed with all it holds.
+// A new folder under the temporary folder, removed with all it holds. When
+// no folder can be made, the test that wanted it fails at once.
 class TempFolder {
 public:
     TempFolder()
     {
+        constexpr int ATTEMPTS = 100;
         char base[MAX_PATH];
-        GetTempPathA(MAX_PATH, base);
-        for (unsigned n = GetTickCount();; ++n) {
+        if (GetTempPathA(MAX_PATH, base) == 0)
+            throw std::runtime_error("no temporary folder");
+        const unsigned start = GetTickCount();
+        for (unsigned n = start; n != start + ATTEMPTS; ++n) {
             path = std::string(base) + "dzpersist" + std::to_string(GetCurrentProcessId()) + "_" +
                    std::to_string(n);
             if (CreateDirectoryA(path.c_str(), nullptr))
-                break;
+                return;
         }
+        throw std::runtime_error("cannot make a folder under " + std::string(base));
     }
     ~TempFolder()
     {
@@ -104,8 +111,9 @@ inline void setGame(int seed, int32_t fixed, int emptyTraySlot)
         board[i].second.value = uint8_t((3 * i + seed) % 7 + 1);
     }
     for (int t = 0; t < PLAY_TRAY_SLOTS; ++t) {
-        tray[t] = Stone{{(t % 2) * 73, (t / 2) * 40, uint8_t((t + 2 * seed) % 7 + 1)},
-                        {(t % 2) * 73 + 33, (t / 2) * 40, uint8_t((5 * t + seed) % 7 + 1)}};
+        tray[t] = traySlotLayout(t);
+        tray[t].first.value = uint8_t((t + 2 * seed) % 7 + 1);
+        tray[t].second.value = uint8_t((5 * t + seed) % 7 + 1);
     }
     tray[emptyTraySlot].first.value = 0;
     tray[emptyTraySlot].second.value = 0;
@@ -170,12 +178,11 @@ protected:
         forgetFileName();
     }
 
-    // Paints whatever is pending, so that a later repaint request shows.
+    // Handles whatever is pending and marks the view painted, so that a
+    // later repaint request shows.
     void pumpAll()
     {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        pumpMessages();
         ValidateRect(boardView, nullptr);
     }
     bool repaintRequested() const

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/shell_state.h"
 #include "persist/settings_store.h"
 
 namespace {
@@ -128,6 +129,48 @@ TEST_F(SettingsStoreTest, StoredValuesAreReadAndWrittenBack)
         EXPECT_EQ(tileSet.type, DWORD(REG_DWORD));
         EXPECT_EQ(tileSet.data, dword(c.tileSet));
     }
+}
+
+// Values named like the settings at the top of HKEY_CURRENT_USER, where a
+// missing key path would lead.
+bool rootValueExists(const char* name)
+{
+    return RegQueryValueExA(HKEY_CURRENT_USER, name, nullptr, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
+}
+
+void deleteRootValues()
+{
+    RegDeleteValueA(HKEY_CURRENT_USER, "Options");
+    RegDeleteValueA(HKEY_CURRENT_USER, "TileSet");
+}
+
+// Texts come from a module without the key path (string 5002): then there is
+// no key, and neither the start nor the end touches the top of the hive.
+TEST_F(SettingsStoreTest, WithoutTheKeyPathNothingIsReadOrWritten)
+{
+    HMODULE withoutTexts = GetModuleHandleA("kernel32.dll");
+    char text[128];
+    ASSERT_EQ(LoadStringA(withoutTexts, 5002, text, sizeof text), 0);
+    deleteRootValues();
+    HKEY root = HKEY_CURRENT_USER;
+    const std::vector<BYTE> stored = dword(99);
+    RegSetValueExA(root, "Options", 0, REG_DWORD, stored.data(), 4);
+    RegSetValueExA(root, "TileSet", 0, REG_DWORD, stored.data(), 4);
+
+    instance = withoutTexts;
+    loadSettings();
+    EXPECT_EQ(Options, 12u);
+    EXPECT_EQ(TileSet, 0);
+
+    deleteRootValues();
+    Options = 5;
+    saveSettings();
+    instance = nullptr;
+    EXPECT_FALSE(rootValueExists("Options"));
+    EXPECT_FALSE(rootValueExists("TileSet"));
+    EXPECT_FALSE(keyExists());
+    deleteRootValues();
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 // showMessage: a plain OK box with texts from the string table, owned by the
-// window it is given.
+// window it is given; loadText, which reads those texts.
 #include "base/message.h"
 #include "base/resource_ids.h"
 
 #include "modal_watch.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -47,6 +51,20 @@ TEST_F(MessageTest, EveryMessageTextComesThroughWhole)
     EXPECT_EQ(watch.summaries(),
               (std::vector<std::string>{"Error: This stone is fixed and can't be moved therefore.",
                                         "Congratulations: You made it!"}));
+}
+
+// The settings store tells a missing key path by the length 0.
+TEST_F(MessageTest, LoadTextGivesTheTextAndItsLengthOrNothing)
+{
+    const struct {
+        int id;
+        const char* text;
+    } cases[] = {{5002, "Software\\Ludwerk\\Domino Zarvek"}, {5016, ""}, {0, ""}};
+    for (const auto& c : cases) {
+        char text[128] = "left over";
+        EXPECT_EQ(loadText(c.id, text, sizeof text), static_cast<int>(std::strlen(c.text))) << c.id;
+        EXPECT_STREQ(text, c.text) << c.id;
+    }
 }
 
 TEST_F(MessageTest, WatchSeesIconsAndButtonsWhereTheyAre)

@@ -149,7 +149,7 @@ TEST(StringTable, IdsWithoutTextGiveNothing)
     // ids of other resource types.
     for (int id : {0, 1000, 1006, 1100, 1204, 3001, 5000, 5016, 6001}) {
         SCOPED_TRACE(id);
-        char text[128] = "unchanged";
+        char text[128];
         EXPECT_EQ(LoadStringA(module(), id, text, sizeof text), 0);
     }
 }
@@ -449,7 +449,7 @@ TEST(DialogTemplates, AboutDialogControlByControl)
         {NO_ID, STATIC, "#2003", 0x5000100E, 0, 8, 8, 182, 123},
         {NO_ID, STATIC, "Domino Zarvek 0.1a\n\n2002 by Ludwerk", 0x50000000, 0x4, 140, 8, 104, 32},
         {NO_ID, STATIC, "Contact:", 0x50000000, 0x4, 140, 68, 100, 8},
-        {1203, "LINK", HOMEPAGE_ADDRESS, 0x50010100, 0, 140, 76, 96, 8},
+        {1203, "LINK", "http://www.ludwerk.de/", 0x50010100, 0, 140, 76, 96, 8},
         {NO_ID, STATIC, "", 0x50000012, 0x4, 8, 96, 232, 1},
     });
 }
@@ -542,7 +542,7 @@ TEST_F(LiveDialog, AboutTextShowsThreeLinesAndThePictureIsBitmap2003)
 
     char link[128] = "";
     GetWindowTextA(GetDlgItem(dialog, IDC_HOMEPAGE_LINK), link, sizeof link);
-    EXPECT_STREQ(link, HOMEPAGE_ADDRESS);
+    EXPECT_STREQ(link, "http://www.ludwerk.de/");
 }
 
 TEST_F(LiveDialog, AboutIsCentredOnTheScreen)
@@ -713,9 +713,9 @@ TEST(VersionRecord, StringBlockValues)
     } expected[] = {
         {"FileDescription", "Domino Zarvek"},
         {"FileVersion", "0.1"},
-        {"eMail", CONTACT_ADDRESS},
-        {"Website", HOMEPAGE_ADDRESS},
-        {"LegalCopyright", RIGHTS_HOLDER},
+        {"eMail", "info@ludwerk.de"},
+        {"Website", "http://www.ludwerk.de/"},
+        {"LegalCopyright", "Copyright (C) 2002 Ludwerk"},
     };
     for (const auto& want : expected) {
         SCOPED_TRACE(want.key);

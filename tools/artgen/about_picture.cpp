@@ -7,10 +7,16 @@
 // neighbours 19 apart, so borders and dividers stay one crisp pixel wide.
 #include "artwork.h"
 
+#include <algorithm>
+
+#include "model/stones.h"
+
 namespace {
 
 constexpr int MINI_CELL = 17;
 constexpr int MINI_FACE = 15;
+constexpr int MINI_HALF_STEP = 16;
+constexpr int MINI_NEIGHBOUR_STEP = 19;
 
 struct Half {
     int x;
@@ -23,44 +29,56 @@ struct Slot {
     Half second;
 };
 
-// Every position of the board figure and the tray is a sum of steps of 40
-// and 33; replace each step by its miniature.
+// Every position of the board figure and the tray is a sum of half steps
+// (33) and neighbour steps (40); replace each step by its miniature.
 int miniature(int position)
 {
-    for (int halfSteps = 0; halfSteps * 33 <= position; ++halfSteps) {
-        const int rest = position - halfSteps * 33;
-        if (rest % 40 == 0)
-            return rest / 40 * 19 + halfSteps * 16;
+    for (int halfSteps = 0; halfSteps * HALF_STEP <= position; ++halfSteps) {
+        const int rest = position - halfSteps * HALF_STEP;
+        if (rest % NEIGHBOUR_STEP == 0)
+            return rest / NEIGHBOUR_STEP * MINI_NEIGHBOUR_STEP + halfSteps * MINI_HALF_STEP;
     }
     return position / 2;
 }
 
-Slot slot(int x1, int y1, int x2, int y2, int pips1 = -1, int pips2 = -1)
+// The slots of the game with the pips that the picture shows (-1: empty).
+std::vector<Slot> inPlay(const Stone* slots, const int (*pips)[2], int count)
 {
-    return Slot{{x1, y1, pips1}, {x2, y2, pips2}};
+    std::vector<Slot> shown;
+    for (int s = 0; s < count; ++s) {
+        const Stone& at = slots[s];
+        shown.push_back(Slot{{at.first.x, at.first.y, pips[s][0]},
+                             {at.second.x, at.second.y, pips[s][1]}});
+    }
+    return shown;
 }
 
 std::vector<Slot> boardInPlay()
 {
-    return {slot(40, 0, 40, 33, 3, 5),   slot(80, 0, 113, 0, 3, 1),     slot(113, 40, 113, 73),
-            slot(153, 40, 186, 40),      slot(0, 73, 0, 106),           slot(40, 73, 73, 73),
-            slot(186, 80, 186, 113),     slot(73, 113, 73, 146),        slot(113, 113, 146, 113),
-            slot(0, 146, 33, 146),       slot(146, 153, 146, 186),      slot(73, 186, 106, 186)};
+    const int pips[BOARD_SLOTS][2] = {{3, 5},   {3, 1},   {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1},
+                                      {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}};
+    return inPlay(boardFigure.data(), pips, BOARD_SLOTS);
 }
 
 constexpr int TRAY_SELECTED = 3;
 
 std::vector<Slot> trayInPlay()
 {
-    const int stones[12][2] = {{6, 2}, {0, 4}, {-1, -1}, {5, 5}, {1, 6}, {2, 4},
-                               {4, 4}, {-1, -1}, {0, 3}, {2, 5}, {6, 6}, {1, 0}};
-    std::vector<Slot> tray;
-    for (int t = 0; t < 12; ++t) {
-        const int x = (t % 2) * 73;
-        const int y = (t / 2) * 40;
-        tray.push_back(slot(x, y, x + 33, y, stones[t][0], stones[t][1]));
-    }
-    return tray;
+    const int pips[PLAY_TRAY_SLOTS][2] = {{6, 2}, {0, 4}, {-1, -1}, {5, 5}, {1, 6}, {2, 4},
+                                          {4, 4}, {-1, -1}, {0, 3}, {2, 5}, {6, 6}, {1, 0}};
+    Stone layout[PLAY_TRAY_SLOTS];
+    for (int t = 0; t < PLAY_TRAY_SLOTS; ++t)
+        layout[t] = traySlotLayout(t);
+    return inPlay(layout, pips, PLAY_TRAY_SLOTS);
+}
+
+// The right or bottom edge of the farthest half's cell, in miniature.
+int miniatureExtent(const std::vector<Slot>& slots, int Half::*axis)
+{
+    int farthest = 0;
+    for (const Slot& slot : slots)
+        farthest = std::max({farthest, slot.first.*axis, slot.second.*axis});
+    return miniature(farthest) + MINI_CELL;
 }
 
 // An empty half: the ground shows through, framed by a dotted line whose
@@ -123,11 +141,15 @@ IndexedImage drawAboutPicture()
 
     // The same proportions as the board view: margin, board, double
     // margin, tray, margin; each area centred vertically.
-    const int boardSize = miniature(186) + MINI_CELL;
-    const int trayWidth = miniature(73 + 33) + MINI_CELL;
-    const int trayHeight = miniature(5 * 40) + MINI_CELL;
+    const std::vector<Slot> boardSlots = boardInPlay();
+    const std::vector<Slot> traySlots = trayInPlay();
+    const int boardSize = std::max(miniatureExtent(boardSlots, &Half::x),
+                                   miniatureExtent(boardSlots, &Half::y));
+    const int trayWidth = miniatureExtent(traySlots, &Half::x);
+    const int trayHeight = miniatureExtent(traySlots, &Half::y);
     const int margin = (ABOUT_WIDTH - boardSize - trayWidth) / 4;
-    drawSlots(picture, margin, (ABOUT_HEIGHT - boardSize) / 2, boardInPlay(), -1);
-    drawSlots(picture, 3 * margin + boardSize, (ABOUT_HEIGHT - trayHeight) / 2, trayInPlay(), TRAY_SELECTED);
+    drawSlots(picture, margin, (ABOUT_HEIGHT - boardSize) / 2, boardSlots, -1);
+    drawSlots(picture, 3 * margin + boardSize, (ABOUT_HEIGHT - trayHeight) / 2, traySlots,
+              TRAY_SELECTED);
     return quantise(picture, aboutPalette(texture.palette));
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -248,9 +249,17 @@ Bytes encodePng(const Image& image)
     return out;
 }
 
+// The last bytes reach the disk only when the file is closed, so a full disk
+// may show only then; a file that was not written whole is removed.
 bool writeFile(const std::string& path, const Bytes& bytes)
 {
     std::ofstream file(path, std::ios::binary);
+    if (!file)
+        return false;
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
+    file.close();
+    if (file)
+        return true;
+    std::remove(path.c_str());
+    return false;
 }

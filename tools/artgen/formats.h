@@ -25,4 +25,6 @@ Bytes encodePng(const Image& image);   // 8-bit RGB
 uint32_t crc32(const uint8_t* data, size_t size);
 uint32_t adler32(const uint8_t* data, size_t size);
 
+// Writes bytes to path. False when the file could not be written whole, and
+// then no file is left behind.
 bool writeFile(const std::string& path, const Bytes& bytes);
