@@ -55,7 +55,7 @@ stop_virtual_display() {
 
 # start_game EXE: starts the game in the background from its own folder.
 start_game() {
-    (cd "$(dirname "$1")" && exec "$WINELOADER" "$1") >/dev/null 2>&1 &
+    (cd "$(dirname "$1")" && exec "$WINELOADER" "./$(basename "$1")") >/dev/null 2>&1 &
     game_pid=$!
 }
 
