@@ -19,29 +19,14 @@
 #include "model/generator.h"
 #include "model/rules.h"
 #include "persist/save_image.h"
+#include "tests/model/stones_in_play.h"
 
 namespace {
-
-using StoneValues = std::pair<int, int>;
 
 void require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-// Every stone of the game, each written smaller value first, sorted.
-std::vector<StoneValues> stonesInPlay()
-{
-    std::vector<StoneValues> stones;
-    auto add = [&](const Stone& stone) {
-        if (!isEmptyStone(stone))
-            stones.push_back(std::minmax<int>(stone.first.value, stone.second.value));
-    };
-    std::for_each(board.begin(), board.end(), add);
-    std::for_each(tray.begin(), tray.end(), add);
-    std::sort(stones.begin(), stones.end());
-    return stones;
 }
 
 bool selectionIsASlotIndex()

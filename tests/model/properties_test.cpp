@@ -7,6 +7,7 @@
 #include "model/generator.h"
 #include "model/rules.h"
 #include "model_fixture.h"
+#include "stones_in_play.h"
 
 namespace {
 
@@ -46,20 +47,6 @@ bool hasSlotForSlotSolution()
 {
     uint8_t half[BOARD_HALVES] = {};
     return laysOutFrom(0, half);
-}
-
-// The stones in play, each written smaller value first, sorted.
-std::vector<std::pair<int, int>> stonesInPlay()
-{
-    std::vector<std::pair<int, int>> stones;
-    auto add = [&](const Stone& stone) {
-        if (!isEmptyStone(stone))
-            stones.push_back(std::minmax<int>(stone.first.value, stone.second.value));
-    };
-    std::for_each(board.begin(), board.end(), add);
-    std::for_each(tray.begin(), tray.end(), add);
-    std::sort(stones.begin(), stones.end());
-    return stones;
 }
 
 bool occupiedNeighboursMatch()
