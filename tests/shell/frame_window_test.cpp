@@ -43,6 +43,23 @@ TEST_F(CommandTest, NewActsOnlyOnItsThreeNotificationCodes)
     }
 }
 
+// A loaded figure that no stones fill: New tells the player in a box owned
+// by the frame, and the empty game is repainted.
+TEST_F(CommandTest, NewOnAFigureNoStonesFillSaysSo)
+{
+    for (int s = 0; s < BOARD_SLOTS; ++s) {
+        board[s].first = StoneHalf{s * 1000, 0, 0};
+        board[s].second = StoneHalf{s * 1000 + 33, 0, 0};
+    }
+    ModalWatch watch;
+    command(CMD_NEW);
+    EXPECT_EQ(watch.summaries(), std::vector<std::string>{"Error: Could not generate game"});
+    ASSERT_EQ(watch.boxes().size(), 1u);
+    EXPECT_EQ(watch.boxes()[0].owner, frameWindow);
+    EXPECT_EQ(trayStones(), 0);
+    EXPECT_TRUE(repaintRequested());
+}
+
 // Open, Save without a file name and Save As each bring up a file dialog
 // owned by the frame; Save with a name writes without one.
 TEST_F(CommandTest, FileCommandsReachTheirDialogs)
