@@ -15,6 +15,7 @@
 #include "base/shell_state.h"
 #include "model/generator.h"
 #include "shell/board_view.h"
+#include "shell/gdi.h"
 #include "shell/startup.h"
 
 namespace {
@@ -55,22 +56,23 @@ int paint()
     newGame();
     SendMessageA(frameWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600));
 
-    HDC screen = GetDC(boardView);
-    HDC scene = CreateCompatibleDC(screen);
-    HBITMAP buffer = CreateCompatibleBitmap(screen, 800, 600);
-    HGDIOBJ old = SelectObject(scene, buffer);
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
     std::vector<double> micros;
-    for (int i = 0; i < PAINTS; ++i) {
-        QueryPerformanceCounter(&start);
-        composeScene(scene, 800, 600);
-        QueryPerformanceCounter(&end);
-        micros.push_back(1e6 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart));
+    HDC screen = GetDC(boardView);
+    HBITMAP buffer = createCompatibleBitmap(screen, 800, 600);
+    {
+        MemoryDC scene(screen);
+        const Selection selected(scene, buffer);
+        LARGE_INTEGER frequency, start, end;
+        QueryPerformanceFrequency(&frequency);
+        for (int i = 0; i < PAINTS; ++i) {
+            QueryPerformanceCounter(&start);
+            composeScene(scene, 800, 600);
+            QueryPerformanceCounter(&end);
+            micros.push_back(1e6 * double(end.QuadPart - start.QuadPart) /
+                             double(frequency.QuadPart));
+        }
     }
-    SelectObject(scene, old);
-    DeleteObject(buffer);
-    DeleteDC(scene);
+    deleteBitmap(buffer);
     ReleaseDC(boardView, screen);
     DestroyWindow(frameWindow);
     unregisterWindowClasses();

@@ -196,6 +196,15 @@ void layoutViews(int32_t width, int32_t height)
     }
 }
 
+void relayoutFrame()
+{
+    RECT client;
+    GetClientRect(frameWindow, &client);
+    const WORD width = static_cast<WORD>(client.right - client.left);
+    const WORD height = static_cast<WORD>(client.bottom - client.top);
+    SendMessageA(frameWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+}
+
 void composeScene(HDC target, int width, int height)
 {
     MemoryDC source(target);

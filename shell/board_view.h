@@ -29,6 +29,11 @@ bool freeBitmaps();
 // area of width x height and centres the board and the tray in the view.
 void layoutViews(int32_t width, int32_t height);
 
+// Sends the frame a WM_SIZE with its own client size, so the layout has run
+// when this returns: after the windows are made and whenever the status bar
+// comes or goes.
+void relayoutFrame();
+
 // Draws the whole scene (texture, board, tray) into target, a DC of
 // width x height; sheet is a DC for the tile sheet's source copies.
 void composeScene(HDC target, int width, int height);

@@ -46,15 +46,6 @@ ATOM registerClass(const char* name, WNDPROC procedure, HICON icon, const char* 
     return RegisterClassExA(&windowClass);
 }
 
-void sendClientSize(HWND window)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    const WORD width = static_cast<WORD>(client.right - client.left);
-    const WORD height = static_cast<WORD>(client.bottom - client.top);
-    SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
-}
-
 // Returns the exit code that the quit request carries; 1 should the loop
 // fail to get a message.
 int runMessageLoop()
@@ -116,7 +107,7 @@ bool createMainWindows()
     statusBar = nullptr;
     if (Options & OPT_STATUS_BAR)
         toggleStatusBar();
-    sendClientSize(frameWindow);
+    relayoutFrame();
     return true;
 }
 

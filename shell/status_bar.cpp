@@ -7,6 +7,7 @@
 #include "base/resource_ids.h"
 #include "base/shell_state.h"
 #include "model/stones.h"
+#include "shell/board_view.h"
 
 HWND statusBar = nullptr;
 
@@ -18,16 +19,6 @@ constexpr int MENU_HELP_SIZE = 1024;
 void setBarText(const char* text)
 {
     SendMessageA(statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-// Sends the frame its own client size, so the layout runs before we return.
-void relayoutFrame()
-{
-    RECT client;
-    GetClientRect(frameWindow, &client);
-    const WORD width = static_cast<WORD>(client.right - client.left);
-    const WORD height = static_cast<WORD>(client.bottom - client.top);
-    SendMessageA(frameWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
 }
 
 }  // namespace

@@ -24,3 +24,10 @@ inline std::vector<StoneValues> stonesInPlay()
     std::sort(stones.begin(), stones.end());
     return stones;
 }
+
+// How many of the 28 tray slots hold a stone.
+inline int stonesInTray()
+{
+    return static_cast<int>(std::count_if(tray.begin(), tray.end(),
+                                          [](const Stone& stone) { return !isEmptyStone(stone); }));
+}

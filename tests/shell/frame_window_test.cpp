@@ -9,16 +9,9 @@
 #include "file_dialog_answer.h"
 #include "persist/game_file.h"
 #include "shell/help.h"
+#include "tests/model/stones_in_play.h"
 
 namespace {
-
-int trayStones()
-{
-    int stones = 0;
-    for (const Stone& stone : tray)
-        stones += isEmptyStone(stone) ? 0 : 1;
-    return stones;
-}
 
 // The platform's own captions: the program gives the file dialogs none.
 bool hasFileDialogCaption(const SeenBox& box, WORD command)
@@ -26,7 +19,19 @@ bool hasFileDialogCaption(const SeenBox& box, WORD command)
     return box.caption == (command == CMD_OPEN ? "Open" : "Save As");
 }
 
-using CommandTest = GameWindowTest;
+class CommandTest : public GameWindowTest {
+protected:
+    // Runs a file command whose one dialog is answered with file.
+    static void answerFileCommand(WORD id, const std::string& file)
+    {
+        DialogAnswer dialog;
+        dialog.name = file;
+        ModalWatch watch(dialog.answer());
+        command(id);
+        EXPECT_EQ(dialog.fileDialogs, 1) << id;
+        EXPECT_EQ(watch.boxes().size(), 1u) << id;
+    }
+};
 
 // Only notification codes 0 (menu), 1 (accelerator) and 2 (start-up) act.
 TEST_F(CommandTest, NewActsOnlyOnItsThreeNotificationCodes)
@@ -34,12 +39,12 @@ TEST_F(CommandTest, NewActsOnlyOnItsThreeNotificationCodes)
     for (WORD code : {0, 1, 2}) {
         resetGame();
         command(CMD_NEW, code);
-        EXPECT_EQ(trayStones(), 11) << "code " << code;
+        EXPECT_EQ(stonesInTray(), 11) << "code " << code;
     }
     for (WORD code : {3, 0x300}) {
         resetGame();
         command(CMD_NEW, code);
-        EXPECT_EQ(trayStones(), 0) << "code " << code;
+        EXPECT_EQ(stonesInTray(), 0) << "code " << code;
     }
 }
 
@@ -56,7 +61,7 @@ TEST_F(CommandTest, NewOnAFigureNoStonesFillSaysSo)
     EXPECT_EQ(watch.summaries(), std::vector<std::string>{"Error: Could not generate game"});
     ASSERT_EQ(watch.boxes().size(), 1u);
     EXPECT_EQ(watch.boxes()[0].owner, frameWindow);
-    EXPECT_EQ(trayStones(), 0);
+    EXPECT_EQ(stonesInTray(), 0);
     EXPECT_TRUE(repaintRequested());
 }
 
@@ -97,14 +102,7 @@ TEST_F(CommandTest, SaveAsAndOpenThroughTheDialogsBringTheGameBack)
     const Board savedBoard = board;
     const Tray savedTray = tray;
     const int32_t savedFixed = fixedSlot;
-    {
-        DialogAnswer saveAs;
-        saveAs.name = file;
-        ModalWatch watch(saveAs.answer());
-        command(CMD_SAVE_AS);
-        EXPECT_EQ(saveAs.fileDialogs, 1);
-        EXPECT_EQ(watch.boxes().size(), 1u);
-    }
+    answerFileCommand(CMD_SAVE_AS, file);
     WIN32_FILE_ATTRIBUTE_DATA data;
     ASSERT_TRUE(GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data));
     EXPECT_EQ(data.nFileSizeLow, 450u);
@@ -113,14 +111,7 @@ TEST_F(CommandTest, SaveAsAndOpenThroughTheDialogsBringTheGameBack)
         command(CMD_NEW);
     while (std::memcmp(&tray, &savedTray, sizeof tray) == 0);
     settle();
-    {
-        DialogAnswer open;
-        open.name = file;
-        ModalWatch watch(open.answer());
-        command(CMD_OPEN);
-        EXPECT_EQ(open.fileDialogs, 1);
-        EXPECT_EQ(watch.boxes().size(), 1u);
-    }
+    answerFileCommand(CMD_OPEN, file);
     EXPECT_EQ(std::memcmp(&board, &savedBoard, sizeof board), 0);
     EXPECT_EQ(std::memcmp(&tray, &savedTray, PLAY_TRAY_SLOTS * sizeof(Stone)), 0);
     EXPECT_EQ(fixedSlot, savedFixed);
@@ -287,7 +278,7 @@ TEST_F(MenuTest, CtrlNAndCtrlSReachTheFrame)
     resetGame();
     MSG ctrlN = {frameWindow, WM_KEYDOWN, 'N', 1, 0, {}};
     EXPECT_TRUE(TranslateAcceleratorA(frameWindow, accelerators, &ctrlN));
-    EXPECT_EQ(trayStones(), 11);
+    EXPECT_EQ(stonesInTray(), 11);
     {
         ModalWatch watch([](const SeenBox&) { return IDCANCEL; });
         MSG ctrlS = {frameWindow, WM_KEYDOWN, 'S', 1, 0, {}};

@@ -14,6 +14,7 @@
 #include "shell/board_view.h"
 #include "shell/startup.h"
 #include "shell/status_bar.h"
+#include "tests/model/stones_in_play.h"
 
 namespace {
 
@@ -45,14 +46,6 @@ std::optional<DWORD> storedValue(const char* name)
     return value;
 }
 
-int trayStones()
-{
-    int stones = 0;
-    for (const Stone& stone : tray)
-        stones += isEmptyStone(stone) ? 0 : 1;
-    return stones;
-}
-
 // What the running program showed, read from inside its own message loop.
 struct SeenRunning {
     WPARAM firstCommand = 0;
@@ -74,7 +67,7 @@ LRESULT CALLBACK onGetMessage(int code, WPARAM wParam, LPARAM lParam)
     if (code == HC_ACTION && wParam == PM_REMOVE && msg.message == WM_COMMAND &&
         seen.firstCommand == 0) {
         seen.firstCommand = msg.wParam;
-        seen.trayStonesAtFirstCommand = trayStones();
+        seen.trayStonesAtFirstCommand = stonesInTray();
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -92,7 +85,7 @@ void CALLBACK lookAndClose(HWND, UINT, UINT_PTR id, DWORD)
     if (statusBar)
         GetWindowTextA(statusBar, text, sizeof text);
     seen.statusText = text;
-    seen.trayStones = trayStones();
+    seen.trayStones = stonesInTray();
     PostMessageA(frameWindow, WM_CLOSE, 0, 0);
 }
 
