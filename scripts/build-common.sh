@@ -48,6 +48,91 @@ kernel_runs_32bit() {
     return $result
 }
 
+# ensure_deps: runs install-deps once for a script and every script it calls.
+ensure_deps() {
+    [ -n "${DZ_DEPS_READY:-}" ] && return 0
+    "$root/scripts/install-deps" || return 1
+    export DZ_DEPS_READY=1
+}
+
+# use_wine ARCH PREFIX: exports the Wine environment for running ARCH
+# (i686 or x86_64) Windows programs in the private prefix PREFIX: no debug
+# output, no downloads of Mono or Gecko, no menu entries on the machine.
+use_wine() {
+    export WINEPREFIX="$2"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+    if [ "$1" = i686 ]; then
+        export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver
+    else
+        export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+    fi
+}
+
+# wine32_runs_a_program: true when 32-bit Wine starts a 32-bit Windows
+# program (its own command interpreter) and that program prints what it is
+# told. The prefix build/wine32-check is made on the first try (some
+# seconds) and kept for later ones; a try that fails removes it.
+wine32_runs_a_program() {
+    [ -x /usr/lib/wine/wine ] || return 1
+    local prefix="$root/build/wine32-check" answer
+    mkdir -p "$root/build"
+    answer=$(
+        use_wine i686 "$prefix"
+        unset DISPLAY WAYLAND_DISPLAY
+        timeout 120 "$WINELOADER" cmd /c echo 32-bit-wine-runs 2>/dev/null </dev/null
+        "$WINESERVER" -k >/dev/null 2>&1
+    )
+    if [[ "$answer" == *32-bit-wine-runs* ]]; then
+        return 0
+    fi
+    rm -rf "$prefix"
+    return 1
+}
+
+# windows_build: decides which Windows build this machine runs, once for a
+# script and every script it calls, and exports the answer:
+#   DZ_WINDOWS_BUILD      i686 (the shipped 32-bit game) where 32-bit Wine
+#                         starts a 32-bit Windows program, x86_64 otherwise
+#   DZ_WINDOWS_BUILD_WHY  why, for x86_64
+# Decided from a real attempt, not from what is installed. Setting
+# DZ_WINDOWS_BUILD=x86_64 beforehand forces the 64-bit build, to check that
+# path on a machine that could run the other.
+windows_build() {
+    if [ -n "${DZ_WINDOWS_BUILD:-}" ]; then
+        if [ "$DZ_WINDOWS_BUILD" != i686 ] && [ "$DZ_WINDOWS_BUILD" != x86_64 ]; then
+            echo "DZ_WINDOWS_BUILD must be i686 or x86_64, not '$DZ_WINDOWS_BUILD'" >&2
+            return 1
+        fi
+        : "${DZ_WINDOWS_BUILD_WHY:=DZ_WINDOWS_BUILD was set to $DZ_WINDOWS_BUILD before the run}"
+    elif ! kernel_runs_32bit; then
+        DZ_WINDOWS_BUILD=x86_64
+        DZ_WINDOWS_BUILD_WHY="this machine's kernel cannot run 32-bit code"
+    elif [ ! -x /usr/lib/wine/wine ]; then
+        DZ_WINDOWS_BUILD=x86_64
+        DZ_WINDOWS_BUILD_WHY="32-bit Wine (wine32:i386) is not installed"
+    elif ! wine32_runs_a_program; then
+        DZ_WINDOWS_BUILD=x86_64
+        DZ_WINDOWS_BUILD_WHY="32-bit Wine is installed but did not start a 32-bit Windows program"
+    else
+        DZ_WINDOWS_BUILD=i686
+        DZ_WINDOWS_BUILD_WHY=
+    fi
+    export DZ_WINDOWS_BUILD DZ_WINDOWS_BUILD_WHY
+    if [ "$DZ_WINDOWS_BUILD" = i686 ]; then
+        echo "Windows build: i686, the shipped 32-bit game, under 32-bit Wine"
+    else
+        echo "Windows build: x86_64, the same sources built as 64-bit programs, because $DZ_WINDOWS_BUILD_WHY"
+    fi
+}
+
+# build_windows_to_run: builds the shipped 32-bit tree and, where the 64-bit
+# build is the one that runs here, that tree too; prints nothing but errors.
+build_windows_to_run() {
+    build_windows i686 >/dev/null || return 1
+    [ "$DZ_WINDOWS_BUILD" = i686 ] || build_windows "$DZ_WINDOWS_BUILD" >/dev/null
+}
+
 # build_package DIR: configures the 32-bit Windows tree DIR and builds only
 # what the release package needs (the game, the help file, the read-me and
 # the zip). Prints the path of the zip; the build talks on stderr.

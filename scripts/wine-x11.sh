@@ -8,14 +8,7 @@
 # use_x11_prefix ARCH [PREFIX]: exports Wine's settings for build/win-ARCH,
 # with the prefix build/win-ARCH/wineprefix-x11 unless another is named.
 use_x11_prefix() {
-    export WINEPREFIX="${2:-$root/build/win-$1/wineprefix-x11}"
-    export WINEDEBUG=-all
-    export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
-    if [ "$1" = i686 ]; then
-        export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver
-    else
-        export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
-    fi
+    use_wine "$1" "${2:-$root/build/win-$1/wineprefix-x11}"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$WINELOADER" wineboot -i >/dev/null 2>&1
         "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
