@@ -1,17 +1,6 @@
 # Runs the Windows tree's test programs under Wine, in a prefix inside the
 # build folder. A CTest fixture starts one persistent wineserver before the
 # tests and ends it after them, which keeps Wine's start-up out of each test.
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(DZ_WINE_ARCH win32)
-    set(DZ_WINE_LOADER /usr/lib/wine/wine)
-else()
-    set(DZ_WINE_ARCH win64)
-    set(DZ_WINE_LOADER /usr/lib/wine/wine64)
-    set(DZ_WINE_SERVER /usr/lib/wine/wineserver64)
-endif()
-if(NOT DZ_WINE_SERVER)
-    set(DZ_WINE_SERVER /usr/lib/wine/wineserver)
-endif()
 set(DZ_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(DZ_WINE ${CMAKE_BINARY_DIR}/wine)
 configure_file(${PROJECT_SOURCE_DIR}/tests/wine/wine.in ${DZ_WINE}

@@ -1,6 +1,7 @@
 # Shared by the scripts in this folder: configure and build the trees under
 # build/. Sourced, not run.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/wine-env.sh"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # configure_tree DIR CMAKE-ARGS...: configures DIR when it has no build file
@@ -48,25 +49,23 @@ kernel_runs_32bit() {
     return $result
 }
 
+# wait_until SECONDS COMMAND...: runs COMMAND every fifth of a second until
+# it succeeds or SECONDS have passed, and says which. It always runs at least
+# once, and once more when the time is up.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.2
+    done
+}
+
 # ensure_deps: runs install-deps once for a script and every script it calls.
 ensure_deps() {
     [ -n "${DZ_DEPS_READY:-}" ] && return 0
     "$root/scripts/install-deps" || return 1
     export DZ_DEPS_READY=1
-}
-
-# use_wine ARCH PREFIX: exports the Wine environment for running ARCH
-# (i686 or x86_64) Windows programs in the private prefix PREFIX: no debug
-# output, no downloads of Mono or Gecko, no menu entries on the machine.
-use_wine() {
-    export WINEPREFIX="$2"
-    export WINEDEBUG=-all
-    export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
-    if [ "$1" = i686 ]; then
-        export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver
-    else
-        export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
-    fi
 }
 
 # wine32_runs_a_program: true when 32-bit Wine starts a 32-bit Windows

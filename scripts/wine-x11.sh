@@ -20,22 +20,22 @@ use_x11_prefix() {
 # another program takes the same number at the same moment, Xvfb exits and
 # the next number is tried.
 start_virtual_display() {
-    local n=90 attempt i
+    local n=90 attempt
     for attempt in 1 2 3 4 5; do
         while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         xvfb_pid=$!
         export DISPLAY=":$n"
-        for i in $(seq 100); do
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            xdpyinfo >/dev/null 2>&1 && return 0
-            sleep 0.1
-        done
+        wait_until 10 display_answers_or_xvfb_died && kill -0 "$xvfb_pid" 2>/dev/null && return 0
         stop_virtual_display
         n=$((n + 1))
     done
     echo "Xvfb did not start" >&2
     return 1
+}
+
+display_answers_or_xvfb_died() {
+    ! kill -0 "$xvfb_pid" 2>/dev/null || xdpyinfo >/dev/null 2>&1
 }
 
 stop_virtual_display() {
@@ -67,24 +67,22 @@ stop_game() {
 # window with exactly that title, other than the window IGNORED, polling
 # until it appears.
 wait_for_window() {
-    local deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${3:-none}" | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.2
-    done
-    return 1
+    wait_until "$2" find_window "$1" "${3:-none}" && echo "$found_window"
+}
+
+find_window() {
+    found_window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "$2" | head -n 1)
+    [ -n "$found_window" ]
 }
 
 # wait_for_window_gone WINDOW SECONDS: polls until the window is closed or
 # no longer shown.
 wait_for_window_gone() {
-    local deadline=$((SECONDS + $2))
-    while [ $SECONDS -lt $deadline ]; do
-        xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
-        sleep 0.1
-    done
-    return 1
+    wait_until "$2" window_not_shown "$1"
+}
+
+window_not_shown() {
+    ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
 # The board's background texture is dark blue: blue well above red and more
@@ -103,13 +101,14 @@ pixel_row() {
 # shows the board's texture over at least a fifth of its width (the margins,
 # the gap between board and tray and the empty slots), rather than nothing.
 wait_for_first_paint() {
-    local deadline=$((SECONDS + $2)) X Y WIDTH HEIGHT count
+    local X Y WIDTH HEIGHT
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    while [ $SECONDS -lt $deadline ]; do
-        count=$(import -window root -crop "${WIDTH}x1+$X+$((Y + HEIGHT / 2))" +repage ppm:- 2>/dev/null |
-            pixel_row - 0 0 "$WIDTH" | awk "$TEXTURE_PIXEL { n++ } END { print n + 0 }")
-        [ "${count:-0}" -ge $((WIDTH / 5)) ] && return 0
-        sleep 0.2
-    done
-    return 1
+    wait_until "$2" middle_row_shows_texture "$X" "$((Y + HEIGHT / 2))" "$WIDTH"
+}
+
+middle_row_shows_texture() {
+    local count
+    count=$(import -window root -crop "${3}x1+$1+$2" +repage ppm:- 2>/dev/null |
+        pixel_row - 0 0 "$3" | awk "$TEXTURE_PIXEL { n++ } END { print n + 0 }")
+    [ "${count:-0}" -ge $(($3 / 5)) ]
 }
