@@ -4,8 +4,19 @@
 #include "base/shell_state.h"
 
 namespace {
+
 constexpr int MESSAGE_TEXT_SIZE = 256;
+
+int showBox(HWND owner, int textId, int captionId, UINT buttons)
+{
+    char text[MESSAGE_TEXT_SIZE];
+    char caption[MESSAGE_TEXT_SIZE];
+    loadText(textId, text, sizeof text);
+    loadText(captionId, caption, sizeof caption);
+    return MessageBoxA(owner, text, caption, buttons);
 }
+
+}  // namespace
 
 int loadText(int id, char* buffer, int size)
 {
@@ -21,9 +32,10 @@ int loadText(int id, char* buffer, int size)
 
 void showMessage(HWND owner, int textId, int captionId)
 {
-    char text[MESSAGE_TEXT_SIZE];
-    char caption[MESSAGE_TEXT_SIZE];
-    loadText(textId, text, sizeof text);
-    loadText(captionId, caption, sizeof caption);
-    MessageBoxA(owner, text, caption, MB_OK);
+    showBox(owner, textId, captionId, MB_OK);
+}
+
+bool askYesNo(HWND owner, int textId, int captionId)
+{
+    return showBox(owner, textId, captionId, MB_YESNO) == IDYES;
 }

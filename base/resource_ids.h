@@ -1,5 +1,5 @@
 /* Every resource id of the program, shared by the resource script and the code.
-   Plain defines only: windres and the platform-free model both include it. */
+   Plain defines only, because windres reads it as well as the compiler. */
 #ifndef DZ_RESOURCE_IDS_H
 #define DZ_RESOURCE_IDS_H
 

@@ -1,7 +1,8 @@
 // The layout of the tile sheet (bitmap 2002): the only place that knows where
-// the frame cell, the two empty-half masks and every face lie. The artwork
-// generator draws the sheet from it and the board view copies from it, so
-// the two always agree. No platform header here.
+// the frame cell, the two empty-half masks and every face lie; and the size
+// of the background texture (bitmap 2001). The artwork generator draws both
+// from it and the board view copies from it, so the two always agree. No
+// platform header here.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,10 @@ constexpr int FACE_INSET = 2;     // the face's offset inside its cell, on both 
 constexpr int FACE_COLUMNS = 7;   // column c shows c pips (or marks); column 0 is plain
 constexpr int FACES_TOP = CELL_SIZE;
 constexpr int MOTIF_BAND = 2 * FACE_SIZE;   // a normal and a selected row per motif
+
+// The background texture is a square tile of this size, repeated under
+// everything.
+constexpr int TEXTURE_SIZE = 128;
 
 // Black border, white inside: drawn under every half.
 constexpr SheetRect SHEET_FRAME_CELL = {0, 0, CELL_SIZE, CELL_SIZE};

@@ -44,14 +44,6 @@ void layOutFullSet(bool withoutDoubles)
     }
 }
 
-void emptyBoard()
-{
-    for (Stone& stone : board) {
-        stone.first.value = 0;
-        stone.second.value = 0;
-    }
-}
-
 // One search: the neighbours of every board half, worked out once because
 // the coordinates stay put while it runs, and the calls it may still make.
 struct Search {

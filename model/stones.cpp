@@ -1,37 +1,6 @@
 // The game records and their primitive operations.
 #include "model/stones.h"
 
-namespace {
-
-constexpr Stone slot(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
-{
-    return Stone{{x1, y1, 0}, {x2, y2, 0}};
-}
-
-}  // namespace
-
-const Board boardFigure = {{
-    slot(40, 0, 40, 33),       // 0, vertical
-    slot(80, 0, 113, 0),       // 1, horizontal
-    slot(113, 40, 113, 73),    // 2
-    slot(153, 40, 186, 40),    // 3
-    slot(0, 73, 0, 106),       // 4
-    slot(40, 73, 73, 73),      // 5
-    slot(186, 80, 186, 113),   // 6
-    slot(73, 113, 73, 146),    // 7
-    slot(113, 113, 146, 113),  // 8
-    slot(0, 146, 33, 146),     // 9
-    slot(146, 153, 146, 186),  // 10
-    slot(73, 186, 106, 186),   // 11
-}};
-
-Stone traySlotLayout(int t)
-{
-    const int32_t x = (t % TRAY_COLUMNS) * TRAY_COLUMN_STEP;
-    const int32_t y = (t / TRAY_COLUMNS) * TRAY_ROW_STEP;
-    return slot(x, y, x + HALF_STEP, y);
-}
-
 Board board = boardFigure;
 Tray tray = {};
 SlotIndex selectedSlot = 0;
@@ -95,12 +64,24 @@ bool moveStone(Stone& source, Stone& target)
     return true;
 }
 
+namespace {
+
+void emptyStones(Stone* stones, int count)
+{
+    for (int s = 0; s < count; ++s)
+        stones[s].first.value = stones[s].second.value = 0;
+}
+
+}  // namespace
+
 void clearTray()
 {
-    for (Stone& stone : tray) {
-        stone.first.value = 0;
-        stone.second.value = 0;
-    }
+    emptyStones(tray.data(), TRAY_SLOTS);
+}
+
+void emptyBoard()
+{
+    emptyStones(board.data(), BOARD_SLOTS);
 }
 
 // An empty selection is a selection resting on the lowest empty tray slot.

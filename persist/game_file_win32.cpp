@@ -10,6 +10,7 @@
 
 #include <cstddef>
 
+#include "model/shell_hooks.h"
 #include "model/stones.h"
 #include "persist/game_file.h"
 #include "persist/game_file_seam.h"
@@ -138,7 +139,7 @@ OPENFILENAMEA fileDialogRecord(char (&name)[FILE_NAME_SIZE])
 void afterFileDialog()
 {
     parkSelection();
-    InvalidateRect(boardView, nullptr, FALSE);
+    shellRepaintBoard();
 }
 
 }  // namespace

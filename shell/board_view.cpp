@@ -22,13 +22,6 @@ HBITMAP backBuffer = nullptr;
 
 namespace {
 
-constexpr int TEXTURE_SIZE = 128;
-// The board figure is 221 wide, tray slots 0..11 are 141 wide: 362 in all.
-constexpr int32_t BOARD_AND_TRAY_WIDTH = 362;
-constexpr int32_t BOARD_HEIGHT = 221;
-constexpr int32_t TRAY_HEIGHT = 235;
-constexpr int32_t BOARD_WIDTH = 221;
-
 // Top-left corner of a half's cell in the view. 64-bit: a loaded file may
 // hold any coordinates.
 struct CellCorner {
@@ -97,11 +90,6 @@ void drawStones(HDC target, HDC sheet, int width, int height)
 bool cellHolds(CellCorner cell, int32_t px, int32_t py)
 {
     return cell.x <= px && px < cell.x + CELL_SIZE && cell.y <= py && py < cell.y + CELL_SIZE;
-}
-
-void repaintBoardView()
-{
-    InvalidateRect(boardView, nullptr, FALSE);
 }
 
 // What the player sees of a click's outcome, in the order the rules give.
@@ -174,35 +162,23 @@ bool freeBitmaps()
 
 // Integer divisions truncate toward zero, as the layout's figures expect
 // (a width of 359 gives an origin of 0, 358 gives -1).
-void layoutViews(int32_t width, int32_t height)
+void placeBoardView(int32_t width, int32_t height)
 {
-    int32_t viewHeight = height;
-    int32_t barHeight = 0;
-    if (statusBar) {
-        RECT bar;
-        GetWindowRect(statusBar, &bar);
-        barHeight = bar.bottom - bar.top;
-        viewHeight -= barHeight;
-    }
-    boardOriginX = (width - BOARD_AND_TRAY_WIDTH) / 4;
-    boardOriginY = (viewHeight - BOARD_HEIGHT) / 2;
-    trayOriginX = 3 * boardOriginX + BOARD_WIDTH;
-    trayOriginY = (viewHeight - TRAY_HEIGHT) / 2;
-    if (statusBar)
-        MoveWindow(statusBar, 0, viewHeight, width, barHeight, TRUE);
+    // A margin left of the board, two between board and tray, one right of
+    // the tray; each area centred vertically.
+    boardOriginX = (width - BOARD_EXTENT.width - TRAY_EXTENT.width) / 4;
+    boardOriginY = (height - BOARD_EXTENT.height) / 2;
+    trayOriginX = 3 * boardOriginX + BOARD_EXTENT.width;
+    trayOriginY = (height - TRAY_EXTENT.height) / 2;
     if (boardView) {
-        MoveWindow(boardView, 0, 0, width, viewHeight, TRUE);
-        InvalidateRect(boardView, nullptr, FALSE);
+        MoveWindow(boardView, 0, 0, width, height, TRUE);
+        repaintBoardView();
     }
 }
 
-void relayoutFrame()
+void repaintBoardView()
 {
-    RECT client;
-    GetClientRect(frameWindow, &client);
-    const WORD width = static_cast<WORD>(client.right - client.left);
-    const WORD height = static_cast<WORD>(client.bottom - client.top);
-    SendMessageA(frameWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+    InvalidateRect(boardView, nullptr, FALSE);
 }
 
 void composeScene(HDC target, int width, int height)

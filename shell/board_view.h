@@ -25,22 +25,22 @@ bool loadBitmaps();
 // Deletes the three bitmaps that exist and sets them to none.
 bool freeBitmaps();
 
-// The frame's WM_SIZE: places the board view and the status bar in a client
-// area of width x height and centres the board and the tray in the view.
-void layoutViews(int32_t width, int32_t height);
+// Gives the view the top width x height of the frame's client area and
+// centres the board and the tray in it.
+void placeBoardView(int32_t width, int32_t height);
 
-// Sends the frame a WM_SIZE with its own client size, so the layout has run
-// when this returns: after the windows are made and whenever the status bar
-// comes or goes.
-void relayoutFrame();
+// Asks for a repaint of the whole view, without erasing: the one way
+// whatever changes the picture says so.
+void repaintBoardView();
 
 // Draws the whole scene (texture, board, tray) into target, a DC of
-// width x height; sheet is a DC for the tile sheet's source copies.
+// width x height, from the game records and the two bitmaps.
 void composeScene(HDC target, int width, int height);
 
 constexpr SlotIndex NO_SLOT = -1;
-// The slot index 0..23 whose painted cell holds the view point (px, py), the
-// lower half index first and at the same index the board first; NO_SLOT.
+// The slot index (0..11 board, 12..23 tray) whose painted cell holds the view
+// point (px, py), or NO_SLOT. Where cells overlap, the first found wins: the
+// cells are tried by half index, board half i before tray half i.
 SlotIndex hitTestSlot(int32_t px, int32_t py);
 
 LRESULT CALLBACK boardViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

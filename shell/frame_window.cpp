@@ -1,6 +1,6 @@
-// The frame window: command dispatch, the close question and the states of
-// the Contents and Statusbar menu items. Layout and menu help are passed on
-// to the board view and the status bar.
+// The frame window: its layout, command dispatch, the close question and the
+// states of the Contents and Statusbar menu items. Menu help is passed on to
+// the status bar.
 #include "shell/frame_window.h"
 
 #include <shellapi.h>
@@ -20,25 +20,32 @@
 
 namespace {
 
-constexpr int QUESTION_TEXT_SIZE = 128;
+// The status bar along the bottom of the client area, the board view above.
+void layoutFrame(int32_t width, int32_t height)
+{
+    int32_t viewHeight = height;
+    if (statusBar) {
+        RECT bar;
+        GetWindowRect(statusBar, &bar);
+        const int32_t barHeight = bar.bottom - bar.top;
+        viewHeight -= barHeight;
+        MoveWindow(statusBar, 0, viewHeight, width, barHeight, TRUE);
+    }
+    placeBoardView(width, viewHeight);
+}
 
-// Notification codes of the commands we act on: the menu, an accelerator,
-// and the New command that start-up posts.
-constexpr WORD FROM_MENU = 0;
-constexpr WORD FROM_ACCELERATOR = 1;
-constexpr WORD FROM_STARTUP = 2;
-
+// OK may have changed the motif and brought or removed the status bar.
 void showProperties()
 {
     if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_PROPERTIES), frameWindow,
                         propertiesDialogProc, 0) == IDOK)
-        InvalidateRect(boardView, nullptr, FALSE);
+        relayoutFrame();
 }
 
 void toggleStatusBarCommand()
 {
-    Options ^= OPT_STATUS_BAR;
     toggleStatusBar();
+    relayoutFrame();
 }
 
 void openHomepage()
@@ -90,13 +97,8 @@ void onCommand(WPARAM wParam)
 // ask to be asked, or answered Yes.
 bool playerAgreesToClose()
 {
-    if (!(Options & OPT_ASK_ON_EXIT) || solved)
-        return true;
-    char question[QUESTION_TEXT_SIZE];
-    char title[QUESTION_TEXT_SIZE];
-    loadText(IDS_CLOSE_RUNNING, question, sizeof question);
-    loadText(IDS_PROGRAM_TITLE, title, sizeof title);
-    return MessageBoxA(frameWindow, question, title, MB_YESNO) == IDYES;
+    return !(Options & OPT_ASK_ON_EXIT) || solved ||
+           askYesNo(frameWindow, IDS_CLOSE_RUNNING, IDS_PROGRAM_TITLE);
 }
 
 void setItemState(HMENU popup, UINT command, UINT state)
@@ -117,11 +119,20 @@ void refreshMenuStates(HMENU popup)
 
 }  // namespace
 
+void relayoutFrame()
+{
+    RECT client;
+    GetClientRect(frameWindow, &client);
+    const WORD width = static_cast<WORD>(client.right - client.left);
+    const WORD height = static_cast<WORD>(client.bottom - client.top);
+    SendMessageA(frameWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+}
+
 LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SIZE:
-        layoutViews(LOWORD(lParam), HIWORD(lParam));
+        layoutFrame(LOWORD(lParam), HIWORD(lParam));
         break;
     case WM_CLOSE:
         if (!playerAgreesToClose())

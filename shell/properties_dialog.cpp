@@ -64,13 +64,9 @@ void applyControls(HWND dialog)
     for (const OptionBox& box : OPTION_BOXES)
         if (isChecked(dialog, box.id))
             options |= box.bit;
-    if (isChecked(dialog, IDC_SHOW_STATUS_BAR))
-        options |= OPT_STATUS_BAR;
     Options = options;
-
-    const bool wantBar = (Options & OPT_STATUS_BAR) != 0;
-    if (wantBar != (statusBar != nullptr))
-        toggleStatusBar();
+    // Sets the status-bar bit to match; the frame is laid out anew on OK.
+    showStatusBar(isChecked(dialog, IDC_SHOW_STATUS_BAR));
 }
 
 }  // namespace

@@ -24,8 +24,7 @@ constexpr int FRAME_WIDTH = 480;
 constexpr int FRAME_HEIGHT = 360;
 constexpr int INITIAL_VIEW_SIZE = 100;   // replaced by the first layout
 constexpr int TITLE_SIZE = 128;
-// The New command as start-up posts it: notification code 2.
-constexpr WPARAM STARTUP_NEW_GAME = MAKEWPARAM(CMD_NEW, 2);
+constexpr WPARAM STARTUP_NEW_GAME = MAKEWPARAM(CMD_NEW, FROM_STARTUP);
 
 static_assert(sizeof(void*) != 4 || sizeof(WNDCLASSEXA) == 48);
 
@@ -70,7 +69,7 @@ void installShellHooks()
     setShellHooks(ShellHooks{
         [] { showMessage(frameWindow, IDS_YOU_MADE_IT, IDS_CONGRATULATIONS); },
         [] { showMessage(frameWindow, IDS_CANNOT_GENERATE, IDS_ERROR); },
-        [] { InvalidateRect(boardView, nullptr, FALSE); },
+        repaintBoardView,
         forgetFileName,
     });
 }
@@ -105,8 +104,7 @@ bool createMainWindows()
     if (!boardView)
         return false;
     statusBar = nullptr;
-    if (Options & OPT_STATUS_BAR)
-        toggleStatusBar();
+    showStatusBar((Options & OPT_STATUS_BAR) != 0);
     relayoutFrame();
     return true;
 }

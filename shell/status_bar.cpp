@@ -5,9 +5,9 @@
 
 #include "base/message.h"
 #include "base/resource_ids.h"
+#include "base/settings.h"
 #include "base/shell_state.h"
 #include "model/stones.h"
-#include "shell/board_view.h"
 
 HWND statusBar = nullptr;
 
@@ -32,17 +32,24 @@ void updateStatusText()
     setBarText(text);
 }
 
-void toggleStatusBar()
+void showStatusBar(bool shown)
 {
-    if (!statusBar) {
+    if (shown && !statusBar) {
         statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 100,
                                     300, frameWindow, nullptr, instance, nullptr);
         updateStatusText();
-    } else {
+    } else if (!shown && statusBar) {
         SendMessageA(statusBar, WM_CLOSE, 0, 0);
         statusBar = nullptr;
     }
-    relayoutFrame();
+    // The setting says what the player sees, also when the bar could not be
+    // made.
+    Options = statusBar ? Options | OPT_STATUS_BAR : Options & ~OPT_STATUS_BAR;
+}
+
+void toggleStatusBar()
+{
+    showStatusBar(!statusBar);
 }
 
 void showMenuHelp(WPARAM wParam, LPARAM lParam)

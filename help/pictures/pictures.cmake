@@ -3,30 +3,28 @@
 #                     black frame, as the board shows it
 #   fit.png, turn-before.png, turn-after.png
 #                     small board scenes for the rules page
-# Run as a script: cmake -DGEOMETRY_TOOL=... -DSHEET=tiles.bmp
+# Run as a script: cmake -DGEOMETRY=geometry.txt -DSHEET=tiles.bmp
 #   -DTEXTURE=texture.bmp -DCONVERT=convert -DOUT=folder -P pictures.cmake
-# The cells' places in the sheet come from GEOMETRY_TOOL, which reads them
-# out of the sheet layout. PNG files carry no time, so every run writes the
-# same bytes.
-foreach(var GEOMETRY_TOOL SHEET TEXTURE CONVERT OUT)
+# The motifs and the cells' places in the sheet come from GEOMETRY, which
+# the build writes from the sheet layout (tools/geometry). PNG files carry no
+# time, so every run writes the same bytes.
+foreach(var GEOMETRY SHEET TEXTURE CONVERT OUT)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "pictures.cmake: ${var} is not set")
     endif()
 endforeach()
 
-execute_process(COMMAND ${GEOMETRY_TOOL} OUTPUT_VARIABLE geometry RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "pictures.cmake: ${GEOMETRY_TOOL} failed")
-endif()
-string(REPLACE "\n" ";" geometry "${geometry}")
+file(STRINGS ${GEOMETRY} geometry)
+set(motifs)
 foreach(line IN LISTS geometry)
-    if(line MATCHES "^([a-z0-9.]+) (.+)$")
+    if(line MATCHES "^motif ([a-z]+) ([0-9]+)$")
+        list(APPEND motifs "${CMAKE_MATCH_1}:${CMAKE_MATCH_2}")
+    elseif(line MATCHES "^([a-z0-9.]+) (.+)$")
         set("cell_${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}")
     endif()
 endforeach()
 
 set(png_options -strip -define png:exclude-chunks=date,time)
-set(motifs dominoes chinese symbols)
 
 function(run_convert)
     execute_process(COMMAND ${CONVERT} ${ARGN} RESULT_VARIABLE result ERROR_VARIABLE error)
@@ -36,8 +34,10 @@ function(run_convert)
 endfunction()
 
 # The charts: each face of each motif, framed.
-foreach(motif RANGE 2)
-    list(GET motifs ${motif} motif_name)
+foreach(entry IN LISTS motifs)
+    string(REPLACE ":" ";" entry "${entry}")
+    list(GET entry 0 motif_name)
+    list(GET entry 1 motif)
     foreach(column RANGE 6)
         run_convert(${SHEET} -crop ${cell_face${motif}.${column}} +repage
                     -bordercolor black -border ${cell_inset} ${png_options}

@@ -3,10 +3,22 @@
 # scripts/wine-x11.sh comes first.
 #
 # Positions on the screen follow the game's layout: with the frame's client
-# area W x H and a view of height h above the status bar, the board's origin
-# is ((W - 362) / 4, (h - 221) / 2) and the tray's (3 * that x + 221,
-# (h - 235) / 2), in the coordinates of the view's client area, which lies
-# inside the view's 2-pixel sunken edge.
+# area W x H, a view of height h above the status bar, a board area of
+# Wb x Hb and a tray area of Wt x Ht, the board's origin is
+# ((W - Wb - Wt) / 4, (h - Hb) / 2) and the tray's (3 * that x + Wb,
+# (h - Ht) / 2), in the coordinates of the view's client area, which lies
+# inside the view's 2-pixel sunken edge. The areas and the sheet's cells come
+# from the geometry the build writes (load_geometry).
+
+# load_geometry FILE: reads the build's geometry.txt into geometry[NAME].
+declare -A geometry
+load_geometry() {
+    local name value
+    while read -r name value; do
+        geometry[$name]=$value
+    done <"$1"
+    [ -n "${geometry[board]:-}" ] && [ -n "${geometry[tray]:-}" ] && [ -n "${geometry[frame]:-}" ]
+}
 
 # --- Saved-game files -------------------------------------------------------
 
@@ -130,8 +142,10 @@ locate_view() {
     # The view fills the client area's width.
     [ $((right - left + 1 + 4)) -eq "$client_w" ] ||
         { echo "the view is $((right - left + 1 + 4)) wide in a client area $client_w wide" >&2; return 1; }
-    board_ox=$(((client_w - 362) / 4)) board_oy=$(((view_h - 221) / 2))
-    tray_ox=$((3 * board_ox + 221)) tray_oy=$(((view_h - 235) / 2))
+    local board_w=${geometry[board]%x*} board_h=${geometry[board]#*x}
+    local tray_w=${geometry[tray]%x*} tray_h=${geometry[tray]#*x}
+    board_ox=$(((client_w - board_w - tray_w) / 4)) board_oy=$(((view_h - board_h) / 2))
+    tray_ox=$((3 * board_ox + board_w)) tray_oy=$(((view_h - tray_h) / 2))
 }
 
 # cell_position INDEX: the screen position of half INDEX (0..23 board,
@@ -148,17 +162,20 @@ cell_position() {
 # --- Faces -----------------------------------------------------------------
 
 # load_faces SHEET: the signatures of every occupied cell the game can draw,
-# a frame cell with a face inside, from the tile sheet it is built with:
+# a frame cell with a face inside, from the tile sheet it is built with and
+# the geometry loaded before:
 # face_sig[MOTIF,ROW,VALUE], ROW 0 normal and 1 selected.
 declare -A face_sig
 load_faces() {
-    local args=() t r v sigs i=0
+    local args=() t r v sigs i=0 face
     for t in 0 1 2; do
         for r in 0 1; do
+            face=face
+            [ $r -eq 1 ] && face=selected
             for v in 1 2 3 4 5 6 7; do
-                args+=(\( mpr:sheet -crop 35x35+0+0 +repage
-                    \( mpr:sheet -crop "31x31+$(((v - 1) * 31))+$((35 + 31 * r + 62 * t))" +repage \)
-                    -geometry +2+2 -composite \))
+                args+=(\( mpr:sheet -crop "${geometry[frame]}" +repage
+                    \( mpr:sheet -crop "${geometry[$face$t.$((v - 1))]}" +repage \)
+                    -geometry "+${geometry[inset]}+${geometry[inset]}" -composite \))
             done
         done
     done

@@ -1,5 +1,6 @@
 // What the Windows persistence tests share: a private temporary folder, a
-// frame window with a board view, and a record of the game's whole state.
+// frame window that owns the dialogs, a record of the repaints the model was
+// asked for, and a record of the game's whole state.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "model/shell_hooks.h"
 #include "model/stones.h"
 #include "modal_watch.h"
 #include "persist/game_file.h"
@@ -150,8 +152,8 @@ inline void PrintTo(const GameState& s, std::ostream* os)
         << ", file " << (s.hasFileName ? "" : "(none) ") << s.fileName << ", board/tray ...}";
 }
 
-// A visible frame window with a board view inside, installed as the shell's
-// handles, and a fresh game with no file name.
+// A visible frame window, installed as the shell's, a repaint hook that
+// counts, and a fresh game with no file name.
 class PersistTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -161,39 +163,33 @@ protected:
                                       CW_USEDEFAULT, CW_USEDEFAULT, 480, 360, nullptr, nullptr,
                                       GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(frameWindow, nullptr);
-        boardView = CreateWindowExA(0, VIEW_CLASS, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
-                                    frameWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(boardView, nullptr);
         ShowWindow(frameWindow, SW_SHOW);
+        setShellHooks(ShellHooks{nullptr, nullptr, [] { ++repaintRequests; }, nullptr});
         pumpAll();
         resetGame();
         forgetFileName();
     }
     void TearDown() override
     {
+        setShellHooks(ShellHooks{});
         DestroyWindow(frameWindow);
         frameWindow = nullptr;
-        boardView = nullptr;
         resetGame();
         forgetFileName();
     }
 
-    // Handles whatever is pending and marks the view painted, so that a
-    // later repaint request shows.
+    // Handles whatever is pending and forgets the repaints asked for so far,
+    // so that a later request shows.
     void pumpAll()
     {
         pumpMessages();
-        ValidateRect(boardView, nullptr);
+        repaintRequests = 0;
     }
-    bool repaintRequested() const
-    {
-        RECT r;
-        return GetUpdateRect(boardView, &r, FALSE) != 0;
-    }
+    bool repaintRequested() const { return repaintRequests > 0; }
 
 private:
     static constexpr char FRAME_CLASS[] = "DzPersistTestFrame";
-    static constexpr char VIEW_CLASS[] = "DzPersistTestView";
+    static inline int repaintRequests = 0;
     static void registerClasses()
     {
         static bool registered = false;
@@ -204,8 +200,6 @@ private:
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         wc.lpszClassName = FRAME_CLASS;
-        RegisterClassA(&wc);
-        wc.lpszClassName = VIEW_CLASS;
         RegisterClassA(&wc);
         registered = true;
     }

@@ -16,8 +16,7 @@ Image drawFrameCell();
 Image drawEmptyMask(int phase);
 Image drawTileSheet();
 
-constexpr int TEXTURE_SIZE = 128;
-IndexedImage drawTexture();
+IndexedImage drawTexture();   // TEXTURE_SIZE square
 
 constexpr int ABOUT_WIDTH = 182;
 constexpr int ABOUT_HEIGHT = 123;
