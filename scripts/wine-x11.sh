@@ -14,6 +14,10 @@ use_x11_prefix() {
         "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         "$WINESERVER" -w
     fi
+    # Title-bar buttons are drawn with Wine's Marlett font (fonts-wine), which
+    # the prefix does not get by itself; without it they show "0 1 r".
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 }
 
 # start_virtual_display: a fresh Xvfb on the first free display number. When
