@@ -208,13 +208,44 @@ TEST_F(PaintingTest, HostileRecordsStayInsideTheSheet)
     EXPECT_EQ(hitTestSlot(INT32_MAX, INT32_MAX), NO_SLOT);
 }
 
-TEST_F(PaintingTest, HundredPaintsLeaveNoGdiObjectBehind)
+// A narrow window lays the tray over the board: the tray is drawn last, so
+// its stone shows whole over the board's.
+TEST_F(PaintingTest, TrayIsPaintedOverTheBoard)
+{
+    closeWindows();
+    openWindows(DEFAULT_OPTIONS & ~OPT_STATUS_BAR);
+    SendMessageA(frameWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(100, 300));
+    resetGame();
+    layOutTrayGrid();
+    board[1].first.value = 2;    // under tray half 0, 11 left of and 7 below it
+    board[1].second.value = 2;
+    tray[0].first.value = 6;
+    tray[0].second.value = 6;
+    selectedSlot = 5;
+    paintNow();
+    expectStoneHalf(trayCell(0, false), {155, 35, 31, 31});   // five pips, dominoes
+}
+
+// Neither window's class erases with a brush: the view's pixels come only
+// from its one copy of the scene, so nothing flickers.
+TEST_F(PaintingTest, FrameAndViewEraseNothing)
+{
+    EXPECT_EQ(GetClassLongPtrA(frameWindow, GCLP_HBRBACKGROUND), 0);
+    EXPECT_EQ(GetClassLongPtrA(boardView, GCLP_HBRBACKGROUND), 0);
+}
+
+// The off-screen buffer is made once and kept from paint to paint until the
+// view's size changes; a hundred paints leave no GDI object behind.
+TEST_F(PaintingTest, PaintsReuseTheBufferAndLeaveNoGdiObjectBehind)
 {
     paintNow();
+    const HBITMAP buffer = backBuffer;
+    ASSERT_NE(buffer, nullptr);
     const int held = liveGdiObjects();
     EXPECT_EQ(held, 3);   // texture, tile sheet and back buffer
     for (int i = 0; i < 100; ++i)
         paintNow();
+    EXPECT_EQ(backBuffer, buffer);
     EXPECT_EQ(liveGdiObjects(), held);
     closeWindows();
     EXPECT_EQ(liveGdiObjects(), 0);

@@ -7,11 +7,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/settings.h"
 #include "base/shell_state.h"
 #include "model/stones.h"
 #include "shell/board_view.h"
+#include "shell/help.h"
 #include "shell/startup.h"
 #include "shell/status_bar.h"
 #include "tests/model/stones_in_play.h"
@@ -145,6 +147,37 @@ TEST(Startup, RunsTheFirstGameAndWritesTheSettingsAtTheEnd)
         EXPECT_EQ(backBuffer, nullptr);
         EXPECT_EQ(sheetBitmap, nullptr);
     }
+}
+
+std::vector<UINT> helpCommands;
+
+HWND WINAPI recordHelpCommand(HWND, LPCSTR, UINT command, DWORD_PTR)
+{
+    helpCommands.push_back(command);
+    return nullptr;
+}
+
+// F1 as the keyboard delivers it to the frame, then a close; the help entry
+// records instead of opening the help.
+void CALLBACK pressF1AndClose(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    htmlHelpEntry = recordHelpCommand;
+    PostMessageA(frameWindow, WM_KEYDOWN, VK_F1, 1);
+    PostMessageA(frameWindow, WM_CLOSE, 0, 0);
+}
+
+// The accelerator table does its work in the program's own message loop.
+TEST(Startup, F1InTheMessageLoopOpensTheHelpContents)
+{
+    deleteSettingsKey();
+    resetGame();
+    resetSettings();
+    helpCommands.clear();
+    SetTimer(nullptr, 0, 100, pressF1AndClose);
+    EXPECT_EQ(runGame(GetModuleHandleA(nullptr)), 0);
+    ASSERT_FALSE(helpCommands.empty());
+    EXPECT_EQ(helpCommands.front(), 0u);   // HH_DISPLAY_TOPIC
 }
 
 HHOOK refusingHook = nullptr;
