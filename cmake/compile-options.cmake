@@ -9,3 +9,24 @@ if(NOT CMAKE_BUILD_TYPE)
 endif()
 include_directories(${DZ_SOURCE_ROOT})
 add_compile_options(-Wall -Wextra -ffile-prefix-map=${DZ_SOURCE_ROOT}/=)
+
+# dz_game_code(TARGETS...): the game's own libraries and the exe in the Windows
+# trees (the test programs that link them keep GoogleTest's exceptions). The
+# game throws and catches nothing; compiled without exceptions, it has no
+# landing pads whose personality routine would link the C++ runtime's
+# exception support, which statically linked is most of the exe's code: the
+# unwinder, the verbose terminate handler with its demangler, the thread
+# library. In the 32-bit program the unwind tables (.eh_frame) serve only that
+# support and go too; the 64-bit ones (.pdata, .xdata) belong to the Windows
+# ABI and stay.
+function(dz_game_code)
+    if(NOT WIN32)
+        return()
+    endif()
+    foreach(target IN LISTS ARGN)
+        target_compile_options(${target} PRIVATE -fno-exceptions)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)
+        endif()
+    endforeach()
+endfunction()

@@ -1,6 +1,7 @@
 // The Link control: state, painting and the pointer rules.
 #include "shell/link_control.h"
 
+#include <cstdlib>
 #include <new>
 
 #include "base/resource_ids.h"
@@ -21,11 +22,15 @@ LinkState* stateOf(HWND window)
     return reinterpret_cast<LinkState*>(GetWindowLongPtrA(window, STATE_SLOT));
 }
 
+// The state lives in malloc's memory rather than new's: the runtime's
+// operator new (its nothrow form calls it and catches bad_alloc) would link
+// the C++ exception support into the game, most of the exe's code.
 bool createState(HWND window)
 {
-    auto* link = new (std::nothrow) LinkState{window, nullptr, false, false, false};
-    if (!link)
+    void* memory = std::malloc(sizeof(LinkState));
+    if (!memory)
         return false;
+    auto* link = new (memory) LinkState{window, nullptr, false, false, false};
     SetWindowLongPtrA(window, STATE_SLOT, reinterpret_cast<LONG_PTR>(link));
     return true;
 }
@@ -35,7 +40,7 @@ bool createState(HWND window)
 void freeState(HWND window, LinkState* link)
 {
     SetWindowLongPtrA(window, STATE_SLOT, 0);
-    delete link;
+    std::free(link);   // nothing to destroy: LinkState holds only plain values
 }
 
 void onPaint(HWND window, const LinkState* link)
