@@ -1,6 +1,7 @@
-// The frame window: command dispatch, the close question and the states of
-// the Contents and Statusbar menu items. Layout and menu help are passed on
-// to the board view and the status bar.
+// The frame window: command dispatch, the close question, the settings
+// written when the session ends, and the states of the Contents and
+// Statusbar menu items. Layout and menu help are passed on to the board view
+// and the status bar.
 #include "shell/frame_window.h"
 
 #include <shellapi.h>
@@ -12,6 +13,7 @@
 #include "model/generator.h"
 #include "model/stones.h"
 #include "persist/game_file.h"
+#include "persist/settings_store.h"
 #include "shell/about_dialog.h"
 #include "shell/board_view.h"
 #include "shell/help.h"
@@ -138,6 +140,13 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         break;
     case WM_MENUSELECT:
         showMenuHelp(wParam, lParam);
+        break;
+    case WM_ENDSESSION:
+        // The session ends with the window open: the process may be ended
+        // before the loop returns, so the settings are written now, without
+        // the close question.
+        if (wParam)
+            saveSettings();
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
