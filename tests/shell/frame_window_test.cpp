@@ -204,9 +204,18 @@ TEST_F(MenuTest, StatusbarTwiceRestoresTheBarTheLayoutAndTheOption)
 HWND WINAPI recordHelpCall(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
 std::vector<std::string> helpCalls;
 
+constexpr UINT HH_CLOSE_ALL = 0x12;
+
+// Each call as the file it names; the request to close every help window as
+// "close all", and whether the help library was still loaded then.
 HWND WINAPI recordHelpCall(HWND owner, LPCSTR file, UINT command, DWORD_PTR data)
 {
-    helpCalls.push_back(std::string(file) + (owner || command || data ? " (with arguments)" : ""));
+    if (command == HH_CLOSE_ALL && !owner && !file && !data)
+        helpCalls.push_back(GetModuleHandleA("hhctrl.ocx") ? "close all"
+                                                            : "close all, library freed");
+    else
+        helpCalls.push_back(std::string(file ? file : "no file") +
+                            (owner || command || data ? " (with arguments)" : ""));
     return nullptr;
 }
 
@@ -264,6 +273,19 @@ TEST_F(MenuTest, HelpLibraryComesFromTheSystemFolder)
     EXPECT_EQ(GetModuleHandleA((folder + "hhctrl.ocx").c_str()), nullptr);
     freeHelpLibrary();
     EXPECT_EQ(htmlHelpEntry, htmlHelpStub);
+}
+
+// Shutdown closes every help window through the entry before it frees the
+// library, whose code a help window runs on.
+TEST_F(MenuTest, HelpWindowsAreClosedBeforeTheLibraryIsFreed)
+{
+    loadHelpLibrary();
+    ASSERT_NE(htmlHelpEntry, htmlHelpStub);
+    htmlHelpEntry = recordHelpCall;
+    helpCalls.clear();
+    freeHelpLibrary();
+    EXPECT_EQ(helpCalls, std::vector<std::string>{"close all"});
+    EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), nullptr);
 }
 
 // The accelerators reach the frame as commands with notification code 1.
