@@ -4,8 +4,6 @@
 // and the status bar.
 #include "shell/frame_window.h"
 
-#include <shellapi.h>
-
 #include "base/message.h"
 #include "base/resource_ids.h"
 #include "base/settings.h"
@@ -43,11 +41,6 @@ void toggleStatusBarCommand()
     toggleStatusBar();
 }
 
-void openHomepage()
-{
-    ShellExecuteA(frameWindow, "open", HOMEPAGE_ADDRESS, nullptr, nullptr, SW_HIDE);
-}
-
 void onCommand(WPARAM wParam)
 {
     const WORD code = HIWORD(wParam);
@@ -83,7 +76,7 @@ void onCommand(WPARAM wParam)
         showAbout();
         break;
     case CMD_HOMEPAGE:
-        openHomepage();
+        openHomepage(frameWindow);
         break;
     }
 }

@@ -3,11 +3,13 @@
 #include "game_window_fixture.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "base/resource_ids.h"
 #include "file_dialog_answer.h"
 #include "persist/game_file.h"
+#include "shell/about_dialog.h"
 #include "shell/help.h"
 #include "tests/model/stones_in_play.h"
 
@@ -273,6 +275,27 @@ TEST_F(MenuTest, HelpLibraryComesFromTheSystemFolder)
     EXPECT_EQ(GetModuleHandleA((folder + "hhctrl.ocx").c_str()), nullptr);
     freeHelpLibrary();
     EXPECT_EQ(htmlHelpEntry, htmlHelpStub);
+}
+
+std::vector<std::string> homepageLaunches;
+
+HINSTANCE WINAPI recordHomepageLaunch(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR,
+                                      INT show)
+{
+    homepageLaunches.push_back(std::string(verb) + " " + file + ", show " + std::to_string(show) +
+                               (owner == frameWindow ? "" : ", not owned by the frame"));
+    return reinterpret_cast<HINSTANCE>(33);   // success
+}
+
+// The Homepage command opens the maker's home page in a browser that shows:
+// SW_SHOWNORMAL (1), not hidden.
+TEST_F(MenuTest, HomepageOpensTheBrowserShownNormally)
+{
+    homepageLaunches.clear();
+    const HomepageLaunch launch = std::exchange(homepageLaunch, recordHomepageLaunch);
+    command(CMD_HOMEPAGE);
+    homepageLaunch = launch;
+    EXPECT_EQ(homepageLaunches, std::vector<std::string>{"open http://www.ludwerk.de/, show 1"});
 }
 
 // Shutdown closes every help window through the entry before it frees the
