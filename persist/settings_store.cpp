@@ -1,5 +1,5 @@
 // The settings' registry store: two REG_DWORD values under one key of
-// HKEY_CURRENT_USER, read once at start-up and written once at the end.
+// HKEY_CURRENT_USER, read once at start-up and written at the end.
 #include <windows.h>
 
 #include "persist/settings_store.h"

@@ -1,5 +1,5 @@
 // The About dialog: picture, name and version, and the link that opens the
-// maker's home page while the dialog stays open.
+// maker's home page while the dialog stays open; the home page launch.
 #include "shell/about_dialog.h"
 
 #include <shellapi.h>
@@ -7,6 +7,13 @@
 #include "base/resource_ids.h"
 #include "base/shell_state.h"
 #include "shell/link_control.h"
+
+HomepageLaunch homepageLaunch = ShellExecuteA;
+
+void openHomepage(HWND owner)
+{
+    homepageLaunch(owner, "open", HOMEPAGE_ADDRESS, "", "", SW_SHOWNORMAL);
+}
 
 void showAbout()
 {
@@ -28,7 +35,7 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         return TRUE;
     case IDC_HOMEPAGE_LINK:
         // The dialog's parent is its owner, the frame window.
-        ShellExecuteA(GetParent(dialog), "open", HOMEPAGE_ADDRESS, "", "", SW_SHOWNORMAL);
+        openHomepage(GetParent(dialog));
         return FALSE;
     }
     return FALSE;

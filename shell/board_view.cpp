@@ -2,6 +2,8 @@
 // presentation of a click's outcome.
 #include "shell/board_view.h"
 
+#include <utility>
+
 #include "base/message.h"
 #include "base/resource_ids.h"
 #include "base/settings.h"
@@ -117,12 +119,27 @@ void presentClick(ClickOutcome outcome)
     }
 }
 
+// A release is a click only when its press went down in the view. Without
+// it, the release that ends a drag begun elsewhere, or the second click of a
+// double-click that closed a dialog over the board, would act on a stone.
+// The view takes no capture, so it never sees a release outside it: every
+// release, and every move with the button up, forgets the press.
+bool pressedInView = false;
+
 void onLButtonUp(LPARAM lParam)
 {
+    if (!std::exchange(pressedInView, false))
+        return;
     // Unsigned words: a point left of or above the view reads as large.
     const SlotIndex slot = hitTestSlot(LOWORD(lParam), HIWORD(lParam));
     if (slot != NO_SLOT)
         presentClick(clickSlot(slot));
+}
+
+void onMouseMove(WPARAM keys)
+{
+    if (!(keys & MK_LBUTTON))
+        pressedInView = false;
 }
 
 void onPaint(HWND window)
@@ -215,6 +232,12 @@ LRESULT CALLBACK boardViewWindowProc(HWND window, UINT message, WPARAM wParam, L
     case WM_PAINT:
         onPaint(window);
         return 0;
+    case WM_LBUTTONDOWN:
+        pressedInView = true;
+        break;
+    case WM_MOUSEMOVE:
+        onMouseMove(wParam);
+        break;
     case WM_LBUTTONUP:
         onLButtonUp(lParam);
         break;

@@ -1,9 +1,7 @@
-// The frame window: its layout, command dispatch, the close question and the
-// states of the Contents and Statusbar menu items. Menu help is passed on to
-// the status bar.
+// The frame window: its layout, command dispatch, the close question, the
+// settings written when the session ends, and the states of the Contents and
+// Statusbar menu items. Menu help is passed on to the status bar.
 #include "shell/frame_window.h"
-
-#include <shellapi.h>
 
 #include "base/message.h"
 #include "base/resource_ids.h"
@@ -12,6 +10,7 @@
 #include "model/generator.h"
 #include "model/stones.h"
 #include "persist/game_file.h"
+#include "persist/settings_store.h"
 #include "shell/about_dialog.h"
 #include "shell/board_view.h"
 #include "shell/help.h"
@@ -46,11 +45,6 @@ void toggleStatusBarCommand()
 {
     toggleStatusBar();
     relayoutFrame();
-}
-
-void openHomepage()
-{
-    ShellExecuteA(frameWindow, "open", HOMEPAGE_ADDRESS, nullptr, nullptr, SW_HIDE);
 }
 
 void onCommand(WPARAM wParam)
@@ -88,7 +82,7 @@ void onCommand(WPARAM wParam)
         showAbout();
         break;
     case CMD_HOMEPAGE:
-        openHomepage();
+        openHomepage(frameWindow);
         break;
     }
 }
@@ -149,6 +143,13 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         break;
     case WM_MENUSELECT:
         showMenuHelp(wParam, lParam);
+        break;
+    case WM_ENDSESSION:
+        // The session ends with the window open: the process may be ended
+        // before the loop returns, so the settings are written now, without
+        // the close question.
+        if (wParam)
+            saveSettings();
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

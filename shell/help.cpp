@@ -16,6 +16,7 @@ constexpr char HELP_LIBRARY_NAME[] = "\\hhctrl.ocx";
 constexpr char HTML_HELP_EXPORT[] = "HtmlHelpA";
 constexpr int HELP_TOPIC_SIZE = 128;
 constexpr UINT HH_DISPLAY_TOPIC_COMMAND = 0;
+constexpr UINT HH_CLOSE_ALL_COMMAND = 0x12;
 
 // The folder of the running program, with a trailing backslash; empty when
 // it does not fit.
@@ -59,10 +60,14 @@ void loadHelpLibrary()
         htmlHelpEntry = entry;
 }
 
+// A help window runs on a thread of the library's own: it is closed first,
+// so that nothing is left running in the freed code.
 void freeHelpLibrary()
 {
-    if (helpLibrary)
+    if (helpLibrary) {
+        htmlHelpEntry(nullptr, nullptr, HH_CLOSE_ALL_COMMAND, 0);
         FreeLibrary(helpLibrary);
+    }
     helpLibrary = nullptr;
     htmlHelpEntry = htmlHelpStub;
 }

@@ -14,6 +14,7 @@ HWND WINAPI htmlHelpStub(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
 // Loads the HTML Help control from the system folder, never from the
 // program's or the current folder, and picks htmlHelpEntry.
 void loadHelpLibrary();
+// Closes every help window the library opened, then frees it.
 void freeHelpLibrary();
 
 // The Contents command: the help file's start page.

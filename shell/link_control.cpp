@@ -104,6 +104,19 @@ void onButtonUp(LinkState* link)
     paintLink(*link, nullptr);
 }
 
+// Another window took the capture (a message box, Alt+Tab): the control no
+// longer sees the pointer or the release, so it forgets both. Its own
+// releases clear captured first and pass here without effect.
+void onCaptureTaken(LinkState* link)
+{
+    if (!link || !link->captured)
+        return;
+    link->captured = false;
+    link->hover = false;
+    link->pressed = false;
+    paintLink(*link, nullptr);
+}
+
 }  // namespace
 
 void registerLinkClass()
@@ -152,6 +165,9 @@ LRESULT CALLBACK linkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_LBUTTONUP:
         onButtonUp(link);
+        break;
+    case WM_CAPTURECHANGED:
+        onCaptureTaken(link);
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -1,6 +1,7 @@
 // The "Link" control of the About dialog: it draws its window text, turns blue
 // while the pointer is over it and white while the button is held, and posts
-// WM_COMMAND(its id, its handle) to its parent when released over it.
+// WM_COMMAND(its id, its handle) to its parent when released over it. When
+// another window takes the mouse capture, it forgets the pointer and the press.
 #pragma once
 
 #include <windows.h>

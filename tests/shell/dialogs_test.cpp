@@ -458,8 +458,9 @@ TEST_F(AboutTest, OpensCentredAgainAndAgainAndEachWayOfClosingEndsIt)
     }
 }
 
-// The pointer over the dialog's link: colour, capture, and the clicks that
-// open the home page while the dialog stays open.
+// The pointer over the dialog's link: colour, capture, the clicks that open
+// the home page while the dialog stays open, and no click once another window
+// has taken the capture.
 TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
 {
     BrowserRecorder browser;
@@ -467,6 +468,7 @@ TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
         GTEST_SKIP() << "not running under Wine";
 
     enum Where { INSIDE, RIGHT_OF_IT, LEFT_ABOVE };
+    constexpr UINT CAPTURE_TAKEN = WM_APP;   // not a message: SetCapture(dialog)
     const struct {
         const char* step;
         UINT message;
@@ -487,6 +489,15 @@ TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
         // A press that began elsewhere: the link only sees the pointer come in.
         {"move onto it from a press outside", WM_MOUSEMOVE, INSIDE, "blue", true, 1},
         {"release on it after all", WM_LBUTTONUP, INSIDE, "blue", false, 2},
+        // Another window takes the capture (a message box, Alt+Tab): the
+        // link forgets the pointer and the press; a later release is no click.
+        {"move onto it once more", WM_MOUSEMOVE, INSIDE, "blue", true, 2},
+        {"the dialog takes the capture", CAPTURE_TAKEN, INSIDE, "black", false, 2},
+        {"release on it without a move", WM_LBUTTONUP, INSIDE, "black", false, 2},
+        {"move onto it yet again", WM_MOUSEMOVE, INSIDE, "blue", true, 2},
+        {"press on it once more", WM_LBUTTONDOWN, INSIDE, "white", true, 2},
+        {"the dialog takes the capture while pressed", CAPTURE_TAKEN, INSIDE, "black", false, 2},
+        {"release on it without a move again", WM_LBUTTONUP, INSIDE, "black", false, 2},
     };
 
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, countLinkCommands, nullptr, GetCurrentThreadId());
@@ -505,8 +516,11 @@ TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
             const POINT at = s.where == INSIDE        ? POINT{2, 2}
                              : s.where == RIGHT_OF_IT ? POINT{client.right + 4, 2}
                                                       : POINT{-3, -2};
-            SendMessageA(link, s.message, s.message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
-                         MAKELPARAM(at.x, at.y));
+            if (s.message == CAPTURE_TAKEN)
+                SetCapture(dialog);
+            else
+                SendMessageA(link, s.message, s.message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                             MAKELPARAM(at.x, at.y));
             pumpMessages();
             EXPECT_EQ(textColour(link), s.colour);
             EXPECT_EQ(GetCapture() == link, s.captured);
@@ -514,6 +528,7 @@ TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
             if (static_cast<size_t>(s.commands) > launches)
                 launches = browser.waitForLaunches(s.commands);
         }
+        ReleaseCapture();
         stillOpen = IsWindowVisible(dialog);
     });
     UnhookWindowsHookEx(hook);

@@ -3,11 +3,13 @@
 #include "game_window_fixture.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "base/resource_ids.h"
 #include "file_dialog_answer.h"
 #include "persist/game_file.h"
+#include "shell/about_dialog.h"
 #include "shell/help.h"
 #include "tests/model/stones_in_play.h"
 
@@ -204,9 +206,18 @@ TEST_F(MenuTest, StatusbarTwiceRestoresTheBarTheLayoutAndTheOption)
 HWND WINAPI recordHelpCall(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
 std::vector<std::string> helpCalls;
 
+constexpr UINT HH_CLOSE_ALL = 0x12;
+
+// Each call as the file it names; the request to close every help window as
+// "close all", and whether the help library was still loaded then.
 HWND WINAPI recordHelpCall(HWND owner, LPCSTR file, UINT command, DWORD_PTR data)
 {
-    helpCalls.push_back(std::string(file) + (owner || command || data ? " (with arguments)" : ""));
+    if (command == HH_CLOSE_ALL && !owner && !file && !data)
+        helpCalls.push_back(GetModuleHandleA("hhctrl.ocx") ? "close all"
+                                                            : "close all, library freed");
+    else
+        helpCalls.push_back(std::string(file ? file : "no file") +
+                            (owner || command || data ? " (with arguments)" : ""));
     return nullptr;
 }
 
@@ -264,6 +275,40 @@ TEST_F(MenuTest, HelpLibraryComesFromTheSystemFolder)
     EXPECT_EQ(GetModuleHandleA((folder + "hhctrl.ocx").c_str()), nullptr);
     freeHelpLibrary();
     EXPECT_EQ(htmlHelpEntry, htmlHelpStub);
+}
+
+std::vector<std::string> homepageLaunches;
+
+HINSTANCE WINAPI recordHomepageLaunch(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR,
+                                      INT show)
+{
+    homepageLaunches.push_back(std::string(verb) + " " + file + ", show " + std::to_string(show) +
+                               (owner == frameWindow ? "" : ", not owned by the frame"));
+    return reinterpret_cast<HINSTANCE>(33);   // success
+}
+
+// The Homepage command opens the maker's home page in a browser that shows:
+// SW_SHOWNORMAL (1), not hidden.
+TEST_F(MenuTest, HomepageOpensTheBrowserShownNormally)
+{
+    homepageLaunches.clear();
+    const HomepageLaunch launch = std::exchange(homepageLaunch, recordHomepageLaunch);
+    command(CMD_HOMEPAGE);
+    homepageLaunch = launch;
+    EXPECT_EQ(homepageLaunches, std::vector<std::string>{"open http://www.ludwerk.de/, show 1"});
+}
+
+// Shutdown closes every help window through the entry before it frees the
+// library, whose code a help window runs on.
+TEST_F(MenuTest, HelpWindowsAreClosedBeforeTheLibraryIsFreed)
+{
+    loadHelpLibrary();
+    ASSERT_NE(htmlHelpEntry, htmlHelpStub);
+    htmlHelpEntry = recordHelpCall;
+    helpCalls.clear();
+    freeHelpLibrary();
+    EXPECT_EQ(helpCalls, std::vector<std::string>{"close all"});
+    EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), nullptr);
 }
 
 // The accelerators reach the frame as commands with notification code 1.

@@ -87,9 +87,11 @@ protected:
         return text;
     }
 
-    // A release of the left button at a point of the board view.
+    // A click of the left button at a point of the board view: the press
+    // there, then the release.
     static void clickView(int x, int y)
     {
+        SendMessageA(boardView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         SendMessageA(boardView, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
     // The top-left corner of a board or tray half's cell in the view.

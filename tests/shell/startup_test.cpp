@@ -1,14 +1,14 @@
 // The whole program in-process: start-up, the first game from the posted New
 // command, the message loop, a normal close and the settings written at the
-// end; and the early exit when the windows cannot be made.
-#include <windows.h>
-
-#include <gtest/gtest.h>
+// end; the settings written when the session ends with the game open; and
+// the early exit when the windows cannot be made.
+#include "game_window_fixture.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/resource_ids.h"
 #include "base/settings.h"
 #include "base/shell_state.h"
 #include "model/stones.h"
@@ -178,6 +178,30 @@ TEST(Startup, F1InTheMessageLoopOpensTheHelpContents)
     EXPECT_EQ(runGame(GetModuleHandleA(nullptr)), 0);
     ASSERT_FALSE(helpCommands.empty());
     EXPECT_EQ(helpCommands.front(), 0u);   // HH_DISPLAY_TOPIC
+}
+
+using SessionEndTest = GameWindowTest;
+
+// Logging off with the game open: the platform's question is answered
+// without the close question, and the end of the session writes what the
+// normal end writes, since the process may go before the loop returns. A
+// session that goes on writes nothing.
+TEST_F(SessionEndTest, TheEndOfTheSessionWritesTheSettings)
+{
+    deleteSettingsKey();
+    Options |= OPT_ASK_ON_EXIT;
+    command(CMD_NEW);
+    TileSet = TILESET_SYMBOLS;
+    command(CMD_STATUS_BAR);
+    ModalWatch watch;
+    EXPECT_TRUE(SendMessageA(frameWindow, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    SendMessageA(frameWindow, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(storedValue("Options"), std::nullopt);
+    SendMessageA(frameWindow, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(watch.boxes().empty());
+    EXPECT_EQ(storedValue("Options"), 1u | 4u);   // asked on exit, start stone; the bar went
+    EXPECT_EQ(storedValue("TileSet"), 2u);
+    deleteSettingsKey();
 }
 
 HHOOK refusingHook = nullptr;
