@@ -118,6 +118,21 @@ bool unregisterWindowClasses()
     return frameGone && viewGone;
 }
 
+// Releases what start-up acquired, after the loop and when the windows could
+// not be made alike: a window left over, the classes, the bitmaps and the
+// help library.
+void releaseShell()
+{
+    if (frameWindow && IsWindow(frameWindow))
+        DestroyWindow(frameWindow);
+    unregisterWindowClasses();
+    freeBitmaps();
+    freeHelpLibrary();
+    frameWindow = nullptr;
+    boardView = nullptr;
+    statusBar = nullptr;
+}
+
 int runGame(HINSTANCE module)
 {
     seedRandom(GetTickCount());
@@ -129,19 +144,15 @@ int runGame(HINSTANCE module)
     registerWindowClasses();
     loadBitmaps();
     installShellHooks();
-    if (!createMainWindows())
+    if (!createMainWindows()) {
+        releaseShell();
         return 1;
+    }
     // Posted, so the first game is made once the loop runs, ahead of the
     // first paint.
     PostMessageA(frameWindow, WM_COMMAND, STARTUP_NEW_GAME, 0);
     const int exitCode = runMessageLoop();
-
-    unregisterWindowClasses();
-    freeBitmaps();
-    freeHelpLibrary();
+    releaseShell();
     saveSettings();
-    frameWindow = nullptr;
-    boardView = nullptr;
-    statusBar = nullptr;
     return exitCode;
 }

@@ -16,6 +16,9 @@ bool registerWindowClasses();
 bool createMainWindows();
 // Both classes, by atom; true when both went.
 bool unregisterWindowClasses();
+// Destroys a frame window that is left, unregisters the classes, frees the
+// bitmaps and the help library, and forgets the windows' handles.
+void releaseShell();
 
 // Everything WinMain does: start-up, the message loop and shutdown. Returns
 // the exit code: 0 after a normal close, 1 when the windows cannot be made.

@@ -39,14 +39,8 @@ protected:
 
     void closeWindows()
     {
-        if (frameWindow)
-            DestroyWindow(frameWindow);
+        releaseShell();
         dropQuitRequest();
-        frameWindow = nullptr;
-        boardView = nullptr;
-        statusBar = nullptr;
-        unregisterWindowClasses();
-        freeBitmaps();
         setShellHooks(ShellHooks{});
     }
 

@@ -223,9 +223,12 @@ TEST(Startup, WithoutItsWindowsTheGameEndsAtOnceAndWritesNothing)
     refusingHook = SetWindowsHookExA(WH_CBT, refuseFrameWindow, nullptr, GetCurrentThreadId());
     const int exitCode = runGame(GetModuleHandleA(nullptr));
     UnhookWindowsHookEx(refusingHook);
-    unregisterWindowClasses();
-    freeBitmaps();
     EXPECT_EQ(exitCode, 1);
+    // What start-up had acquired is released all the same.
+    WNDCLASSEXA frameClass = {};
+    frameClass.cbSize = sizeof frameClass;
+    EXPECT_FALSE(GetClassInfoExA(GetModuleHandleA(nullptr), "FitBaumUhr", &frameClass));
+    EXPECT_EQ(sheetBitmap, nullptr);
     EXPECT_EQ(storedValue("Options"), std::nullopt);
     HKEY key;
     EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, KEY_PATH, 0, KEY_READ, &key), ERROR_SUCCESS);
