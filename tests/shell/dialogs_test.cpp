@@ -1,13 +1,10 @@
 // The Properties and About dialogs and the Link control through the real
 // procedures. A dialog is driven from a timer that its own modal loop
-// dispatches once the dialog is filled; the home page goes to a recording
-// script that the prefix's browser list names in place of a browser.
+// dispatches once the dialog is filled; home page launches are recorded in
+// place of the browser.
 #include "game_window_fixture.h"
 
-#include <tlhelp32.h>
-
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -263,111 +260,6 @@ TEST_F(PropertiesTest, ShowStatusbarRemovesAndRestoresTheBar)
     EXPECT_EQ(boardOriginY, originYBefore);
 }
 
-// ---- The home page launch, recorded ------------------------------------------
-
-using WineUnixName = char*(CDECL*)(const WCHAR*);
-
-// Points the prefix's browser list at a shell script that appends its
-// argument to a file; puts the list back at the end.
-class BrowserRecorder {
-public:
-    BrowserRecorder()
-    {
-        // Through void*, as a FARPROC is no function of this type.
-        auto unixName = reinterpret_cast<WineUnixName>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-        if (!unixName)
-            return;
-        char folderName[MAX_PATH];
-        GetTempPathA(MAX_PATH, folderName);
-        folder = folderName;
-        DeleteFileA(record().c_str());
-        std::ofstream(script(), std::ios::binary)
-            << "printf '%s\\n' \"$1\" >> '" << toUnix(unixName, record()) << "'\n";
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", 0, nullptr, 0,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        savedSize = sizeof saved;
-        hadValue = RegQueryValueExA(key, "Browsers", nullptr, &savedType, saved, &savedSize) == 0;
-        const std::string browsers = "/bin/sh \"" + toUnix(unixName, script()) + "\"";
-        RegSetValueExA(key, "Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(browsers.c_str()),
-                       static_cast<DWORD>(browsers.size() + 1));
-    }
-
-    ~BrowserRecorder()
-    {
-        if (!key)
-            return;
-        if (hadValue)
-            RegSetValueExA(key, "Browsers", 0, savedType, saved, savedSize);
-        else
-            RegDeleteValueA(key, "Browsers");
-        RegCloseKey(key);
-        DeleteFileA(script().c_str());
-        DeleteFileA(record().c_str());
-    }
-
-    bool ready() const { return key != nullptr; }
-
-    std::vector<std::string> launches() const
-    {
-        std::vector<std::string> lines;
-        std::ifstream file(record());
-        for (std::string line; std::getline(file, line);)
-            lines.push_back(line);
-        return lines;
-    }
-
-    // The launch runs in processes of their own: waits, bounded and woken by
-    // changes in the folder, until count launches are recorded, then until
-    // the launcher has ended, since a launcher still alive would take the
-    // next launch's request over and drop it.
-    size_t waitForLaunches(size_t count) const
-    {
-        HANDLE change = FindFirstChangeNotificationA(
-            folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE);
-        while (launches().size() < count && change != INVALID_HANDLE_VALUE &&
-               WaitForSingleObject(change, LIMIT_MS) == WAIT_OBJECT_0)
-            FindNextChangeNotification(change);
-        FindCloseChangeNotification(change);
-
-        HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        PROCESSENTRY32 entry = {};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Process32First(processes, &entry); more;
-             more = Process32Next(processes, &entry)) {
-            HANDLE launcher = lstrcmpiA(entry.szExeFile, "winebrowser.exe") == 0
-                                  ? OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID)
-                                  : nullptr;
-            if (launcher) {
-                WaitForSingleObject(launcher, LIMIT_MS);
-                CloseHandle(launcher);
-            }
-        }
-        CloseHandle(processes);
-        return launches().size();
-    }
-
-private:
-    static constexpr DWORD LIMIT_MS = 20000;
-
-    static std::string toUnix(WineUnixName unixName, const std::string& path)
-    {
-        const std::wstring wide(path.begin(), path.end());
-        char* name = unixName(wide.c_str());
-        const std::string result = name ? name : "";
-        HeapFree(GetProcessHeap(), 0, name);
-        return result;
-    }
-    std::string script() const { return folder + "dz_browser.sh"; }
-    std::string record() const { return folder + "dz_browser.txt"; }
-
-    std::string folder;
-    HKEY key = nullptr;
-    bool hadValue = false;
-    DWORD savedType = REG_SZ, savedSize = 0;
-    BYTE saved[1024] = {};
-};
-
 // ---- About -----------------------------------------------------------------------
 
 // Commands from the watched link, counted as a loop takes them from the
@@ -463,10 +355,7 @@ TEST_F(AboutTest, OpensCentredAgainAndAgainAndEachWayOfClosingEndsIt)
 // has taken the capture.
 TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
 {
-    BrowserRecorder browser;
-    if (!browser.ready())
-        GTEST_SKIP() << "not running under Wine";
-
+    HomepageLaunches browser;
     enum Where { INSIDE, RIGHT_OF_IT, LEFT_ABOVE };
     constexpr UINT CAPTURE_TAKEN = WM_APP;   // not a message: SetCapture(dialog)
     const struct {
@@ -502,7 +391,6 @@ TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
 
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, countLinkCommands, nullptr, GetCurrentThreadId());
     linkCommandsPosted = 0;
-    size_t launches = 0;
     std::string colourAtStart;
     bool stillOpen = false;
     runDialog(CMD_ABOUT, [&](HWND dialog) {
@@ -525,8 +413,7 @@ TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
             EXPECT_EQ(textColour(link), s.colour);
             EXPECT_EQ(GetCapture() == link, s.captured);
             EXPECT_EQ(linkCommandsPosted, s.commands);
-            if (static_cast<size_t>(s.commands) > launches)
-                launches = browser.waitForLaunches(s.commands);
+            EXPECT_EQ(browser.launches().size(), static_cast<size_t>(s.commands));
         }
         ReleaseCapture();
         stillOpen = IsWindowVisible(dialog);
@@ -536,8 +423,8 @@ TEST_F(AboutTest, LinkFollowsThePointerAndAClickOpensTheHomePage)
 
     EXPECT_EQ(colourAtStart, "black");
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(browser.launches(),
-              (std::vector<std::string>{"http://www.ludwerk.de/", "http://www.ludwerk.de/"}));
+    const std::string shown = "open http://www.ludwerk.de/, show 1";   // SW_SHOWNORMAL
+    EXPECT_EQ(browser.launches(), (std::vector<std::string>{shown, shown}));
 }
 
 // ---- The Link control on its own ------------------------------------------------

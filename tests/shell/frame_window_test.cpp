@@ -3,7 +3,6 @@
 #include "game_window_fixture.h"
 
 #include <cstring>
-#include <utility>
 #include <vector>
 
 #include "base/resource_ids.h"
@@ -277,25 +276,13 @@ TEST_F(MenuTest, HelpLibraryComesFromTheSystemFolder)
     EXPECT_EQ(htmlHelpEntry, htmlHelpStub);
 }
 
-std::vector<std::string> homepageLaunches;
-
-HINSTANCE WINAPI recordHomepageLaunch(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR,
-                                      INT show)
-{
-    homepageLaunches.push_back(std::string(verb) + " " + file + ", show " + std::to_string(show) +
-                               (owner == frameWindow ? "" : ", not owned by the frame"));
-    return reinterpret_cast<HINSTANCE>(33);   // success
-}
-
 // The Homepage command opens the maker's home page in a browser that shows:
 // SW_SHOWNORMAL (1), not hidden.
 TEST_F(MenuTest, HomepageOpensTheBrowserShownNormally)
 {
-    homepageLaunches.clear();
-    const HomepageLaunch launch = std::exchange(homepageLaunch, recordHomepageLaunch);
+    HomepageLaunches browser;
     command(CMD_HOMEPAGE);
-    homepageLaunch = launch;
-    EXPECT_EQ(homepageLaunches, std::vector<std::string>{"open http://www.ludwerk.de/, show 1"});
+    EXPECT_EQ(browser.launches(), std::vector<std::string>{"open http://www.ludwerk.de/, show 1"});
 }
 
 // Shutdown closes every help window through the entry before it frees the

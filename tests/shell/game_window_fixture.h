@@ -8,15 +8,41 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/settings.h"
 #include "base/shell_state.h"
 #include "model/shell_hooks.h"
 #include "model/stones.h"
 #include "modal_watch.h"
+#include "shell/about_dialog.h"
 #include "shell/board_view.h"
 #include "shell/startup.h"
 #include "shell/status_bar.h"
+
+// The home page launches while it lives, recorded in place of the browser as
+// "verb address, show N", with a note when the frame does not own one.
+class HomepageLaunches {
+public:
+    HomepageLaunches() : previous(std::exchange(homepageLaunch, record)) { seen().clear(); }
+    ~HomepageLaunches() { homepageLaunch = previous; }
+    const std::vector<std::string>& launches() const { return seen(); }
+
+private:
+    static std::vector<std::string>& seen()
+    {
+        static std::vector<std::string> launches;
+        return launches;
+    }
+    static HINSTANCE WINAPI record(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT show)
+    {
+        seen().push_back(std::string(verb) + " " + file + ", show " + std::to_string(show) +
+                         (owner == frameWindow ? "" : ", not owned by the frame"));
+        return reinterpret_cast<HINSTANCE>(33);   // success
+    }
+    HomepageLaunch previous;
+};
 
 class GameWindowTest : public ::testing::Test {
 protected:
