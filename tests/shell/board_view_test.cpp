@@ -389,35 +389,31 @@ TEST_F(ClickTest, OnlyAReleaseAfterAPressInTheViewIsAClick)
     const POINT fixedCell = boardCell(10, false), trayStone = trayCell(1, false);
     const LPARAM onFixed = MAKELPARAM(fixedCell.x + 10, fixedCell.y + 10);
     const LPARAM onStone = MAKELPARAM(trayStone.x + 10, trayStone.y + 10);
-    const std::string fixed = "Error: This stone is fixed and can't be moved therefore.";
 
     const struct {
         const char* step;
         UINT message;
         WPARAM keys;
         LPARAM at;
-        std::vector<std::string> boxes;
         bool repainted;
         SlotIndex selected;
     } steps[] = {
-        {"release on the stone, pressed elsewhere", WM_LBUTTONUP, 0, onStone, {}, false, 12},
-        {"release on the fixed stone, pressed elsewhere", WM_LBUTTONUP, 0, onFixed, {}, false, 12},
-        {"press on the stone", WM_LBUTTONDOWN, MK_LBUTTON, onStone, {}, false, 12},
-        {"move with the button up", WM_MOUSEMOVE, 0, onStone, {}, false, 12},
-        {"release on the stone", WM_LBUTTONUP, 0, onStone, {}, false, 12},
-        {"press on the fixed stone", WM_LBUTTONDOWN, MK_LBUTTON, onFixed, {}, false, 12},
-        {"drag onto the stone", WM_MOUSEMOVE, MK_LBUTTON, onStone, {}, false, 12},
-        {"release there: selected", WM_LBUTTONUP, 0, onStone, {}, true, 13},
-        {"a second release", WM_LBUTTONUP, 0, onStone, {}, false, 13},
-        {"press on the fixed stone", WM_LBUTTONDOWN, MK_LBUTTON, onFixed, {}, false, 13},
-        {"release there: refused", WM_LBUTTONUP, 0, onFixed, {fixed}, false, 13},
+        {"release on the stone, pressed elsewhere", WM_LBUTTONUP, 0, onStone, false, 12},
+        {"release on the fixed stone, pressed elsewhere", WM_LBUTTONUP, 0, onFixed, false, 12},
+        {"press on the stone", WM_LBUTTONDOWN, MK_LBUTTON, onStone, false, 12},
+        {"move with the button up", WM_MOUSEMOVE, 0, onStone, false, 12},
+        {"release on the stone", WM_LBUTTONUP, 0, onStone, false, 12},
+        {"press on the fixed stone", WM_LBUTTONDOWN, MK_LBUTTON, onFixed, false, 12},
+        {"drag onto the stone", WM_MOUSEMOVE, MK_LBUTTON, onStone, false, 12},
+        {"release there: selected", WM_LBUTTONUP, 0, onStone, true, 13},
+        {"a second release", WM_LBUTTONUP, 0, onStone, false, 13},
     };
     for (const auto& s : steps) {
         settle();
         SetWindowTextA(statusBar, "unchanged");
         ModalWatch watch;
         SendMessageA(boardView, s.message, s.keys, s.at);
-        EXPECT_EQ(watch.summaries(), s.boxes) << s.step;
+        EXPECT_EQ(watch.summaries(), std::vector<std::string>{}) << s.step;
         EXPECT_EQ(repaintRequested(), s.repainted) << s.step;
         EXPECT_EQ(statusText(), s.repainted ? "Try to figure it out." : "unchanged") << s.step;
         EXPECT_EQ(selectedSlot, s.selected) << s.step;
