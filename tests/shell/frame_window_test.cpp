@@ -202,24 +202,6 @@ TEST_F(MenuTest, StatusbarTwiceRestoresTheBarTheLayoutAndTheOption)
     EXPECT_EQ(boardOriginY, originBefore);
 }
 
-HWND WINAPI recordHelpCall(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
-std::vector<std::string> helpCalls;
-
-constexpr UINT HH_CLOSE_ALL = 0x12;
-
-// Each call as the file it names; the request to close every help window as
-// "close all", and whether the help library was still loaded then.
-HWND WINAPI recordHelpCall(HWND owner, LPCSTR file, UINT command, DWORD_PTR data)
-{
-    if (command == HH_CLOSE_ALL && !owner && !file && !data)
-        helpCalls.push_back(GetModuleHandleA("hhctrl.ocx") ? "close all"
-                                                            : "close all, library freed");
-    else
-        helpCalls.push_back(std::string(file ? file : "no file") +
-                            (owner || command || data ? " (with arguments)" : ""));
-    return nullptr;
-}
-
 // Without the help library Contents is greyed and does nothing; with it the
 // help file beside the program opens, whatever the current folder.
 TEST_F(MenuTest, ContentsFollowsTheHelpLibrary)
@@ -283,19 +265,6 @@ TEST_F(MenuTest, HomepageOpensTheBrowserShownNormally)
     HomepageLaunches browser;
     command(CMD_HOMEPAGE);
     EXPECT_EQ(browser.launches(), std::vector<std::string>{"open http://www.ludwerk.de/, show 1"});
-}
-
-// Shutdown closes every help window through the entry before it frees the
-// library, whose code a help window runs on.
-TEST_F(MenuTest, HelpWindowsAreClosedBeforeTheLibraryIsFreed)
-{
-    loadHelpLibrary();
-    ASSERT_NE(htmlHelpEntry, htmlHelpStub);
-    htmlHelpEntry = recordHelpCall;
-    helpCalls.clear();
-    freeHelpLibrary();
-    EXPECT_EQ(helpCalls, std::vector<std::string>{"close all"});
-    EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), nullptr);
 }
 
 // The accelerators reach the frame as commands with notification code 1.

@@ -44,6 +44,23 @@ private:
     HomepageLaunch previous;
 };
 
+// The calls that reach the help entry once recordHelpCall takes its place:
+// each as the file it names, the request to close every help window as
+// "close all", with whether the help library was still loaded then.
+inline std::vector<std::string> helpCalls;
+
+inline HWND WINAPI recordHelpCall(HWND owner, LPCSTR file, UINT command, DWORD_PTR data)
+{
+    constexpr UINT HH_CLOSE_ALL = 0x12;
+    if (command == HH_CLOSE_ALL && !owner && !file && !data)
+        helpCalls.push_back(GetModuleHandleA("hhctrl.ocx") ? "close all"
+                                                            : "close all, library freed");
+    else
+        helpCalls.push_back(std::string(file ? file : "no file") +
+                            (owner || command || data ? " (with arguments)" : ""));
+    return nullptr;
+}
+
 class GameWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { openWindows(DEFAULT_OPTIONS); }
