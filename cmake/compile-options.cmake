@@ -9,6 +9,13 @@ if(NOT CMAKE_BUILD_TYPE)
 endif()
 include_directories(${DZ_SOURCE_ROOT})
 add_compile_options(-Wall -Wextra -ffile-prefix-map=${DZ_SOURCE_ROOT}/=)
+# The 32-bit Windows tree is compiled for the original Pentium, the oldest
+# processor the game supports: mingw-w64's compiler otherwise targets the
+# Pentium Pro, whose conditional moves and long no-ops stop a Pentium, a K6
+# or a 486.
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_compile_options(-march=i586)
+endif()
 
 # dz_game_code(TARGETS...): the game's own libraries and the exe in the Windows
 # trees (the test programs that link them keep GoogleTest's exceptions). The

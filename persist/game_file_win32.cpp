@@ -4,7 +4,8 @@
 // when it is complete and carries the magic, so a bad file leaves the running
 // game and its file name as they were. A save writes a temporary file next to
 // the target and renames it over the target only when every byte is on disk,
-// so a failed save leaves the previous file intact.
+// so a failed save leaves the previous file intact. Windows 95, 98 and ME
+// have no rename that replaces a file: there the old file steps aside first.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -67,12 +68,18 @@ DWORD keptAttributes(DWORD attributes)
     return kept ? kept : FILE_ATTRIBUTE_NORMAL;
 }
 
+// Windows 95, 98 and ME export MoveFileExA but do not implement it.
+bool systemReplacesByRename()
+{
+    return (GetVersion() & 0x80000000) == 0;
+}
+
 // A temporary file that cannot be deleted now (another program may have
 // opened it meanwhile) is left to go when the system next starts, where the
-// user may do that.
+// system can do that (Windows NT and later).
 void removeTemporaryFile(const char* temp)
 {
-    if (!DeleteFileA(temp))
+    if (!DeleteFileA(temp) && systemReplacesByRename())
         MoveFileExA(temp, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
@@ -86,6 +93,42 @@ bool folderOf(const char* name, char (&folder)[MAX_PATH])
         return false;
     *filePart = '\0';
     return true;
+}
+
+// Without a rename that replaces: the old file steps aside to a spare name in
+// the same folder, the new file takes the target's name, then the spare goes.
+// At every moment the target's name or the spare holds a complete file, old
+// or new; when the new file cannot take the name, the old one is put back.
+bool replaceByRenames(const char* temp, const char* target, const char* folder, bool replacing)
+{
+    if (!replacing)
+        return saveRenameStep(temp, target);
+    char spare[MAX_PATH];
+    if (!GetTempFileNameA(folder, TEMP_FILE_PREFIX, 0, spare))
+        return false;
+    // Only the unique name is wanted: the empty file that reserved it goes.
+    if (!DeleteFileA(spare) || !saveRenameStep(target, spare))
+        return false;
+    if (!saveRenameStep(temp, target)) {
+        saveRenameStep(spare, target);
+        return false;
+    }
+    removeTemporaryFile(spare);
+    return true;
+}
+
+// The finished temporary file takes target's name: in one rename where the
+// system has one, else through replaceByRenames (also where the system turns
+// out not to implement the one rename).
+bool moveOverTarget(const char* temp, const char* target, const char* folder, bool replacing)
+{
+    if (systemReplacesByRename()) {
+        if (saveMoveStep(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
+            return false;
+    }
+    return replaceByRenames(temp, target, folder, replacing);
 }
 
 // Writes the image to a new file in target's folder, then renames it over
@@ -114,8 +157,7 @@ bool replaceFile(const char* target, const SaveImage& image)
     }
     if (written && replacing)
         written = SetFileAttributesA(temp, keptAttributes(attributes));
-    if (written &&
-        MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written && moveOverTarget(temp, target, folder, replacing))
         return true;
     removeTemporaryFile(temp);
     return false;
@@ -149,7 +191,19 @@ BOOL writeWithWriteFile(HANDLE file, const void* data, DWORD size, DWORD* writte
     return WriteFile(file, data, size, written, nullptr);
 }
 
+BOOL WINAPI moveWithMoveFileEx(const char* from, const char* to, DWORD flags)
+{
+    return MoveFileExA(from, to, flags);
+}
+
+BOOL WINAPI renameWithMoveFile(const char* from, const char* to)
+{
+    return MoveFileA(from, to);
+}
+
 SaveWriteStep saveWriteStep = writeWithWriteFile;
+SaveMoveStep saveMoveStep = moveWithMoveFileEx;
+SaveRenameStep saveRenameStep = renameWithMoveFile;
 
 void loadGame(const char* name)
 {

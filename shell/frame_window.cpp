@@ -3,6 +3,8 @@
 // Statusbar menu items. Menu help is passed on to the status bar.
 #include "shell/frame_window.h"
 
+#include <cstddef>
+
 #include "base/message.h"
 #include "base/resource_ids.h"
 #include "base/settings.h"
@@ -18,6 +20,12 @@
 #include "shell/status_bar.h"
 
 namespace {
+
+// The menu item record as Windows 95 and NT 4.0 know it, up to hbmpItem:
+// they refuse today's larger record, which would leave the check mark and
+// the greying undone there. Later systems accept it too.
+constexpr UINT MENU_ITEM_RECORD_SIZE = offsetof(MENUITEMINFOA, hbmpItem);
+static_assert(sizeof(void*) != 4 || MENU_ITEM_RECORD_SIZE == 44);
 
 // The status bar along the bottom of the client area, the board view above.
 void layoutFrame(int32_t width, int32_t height)
@@ -98,7 +106,7 @@ bool playerAgreesToClose()
 void setItemState(HMENU popup, UINT command, UINT state)
 {
     MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
+    item.cbSize = MENU_ITEM_RECORD_SIZE;
     item.fMask = MIIM_STATE;
     item.fState = state;
     // Fails without effect in a popup that does not hold the item.

@@ -1,8 +1,6 @@
 // The optional HTML Help control and the Contents command.
 #include "shell/help.h"
 
-#include <cstring>
-
 #include "base/message.h"
 #include "base/resource_ids.h"
 
@@ -27,11 +25,11 @@ void programFolder(char* folder, DWORD size)
         folder[0] = '\0';
         return;
     }
-    char* lastSeparator = std::strrchr(folder, '\\');
-    if (lastSeparator)
-        lastSeparator[1] = '\0';
-    else
-        folder[0] = '\0';
+    // Cut after the last backslash; a name without one leaves nothing.
+    DWORD end = length;
+    while (end > 0 && folder[end - 1] != '\\')
+        --end;
+    folder[end] = '\0';
 }
 
 }  // namespace
@@ -50,7 +48,7 @@ void loadHelpLibrary()
     htmlHelpEntry = htmlHelpStub;
     if (length == 0 || length + sizeof HELP_LIBRARY_NAME > MAX_PATH)
         return;
-    std::strcat(path, HELP_LIBRARY_NAME);
+    lstrcatA(path, HELP_LIBRARY_NAME);
     helpLibrary = LoadLibraryA(path);
     if (!helpLibrary)
         return;
@@ -81,6 +79,6 @@ void showHelpContents()
     loadText(IDS_HELP_TOPIC, topic, sizeof topic);
     char path[MAX_PATH + HELP_TOPIC_SIZE];
     programFolder(path, MAX_PATH);
-    std::strcat(path, topic);
+    lstrcatA(path, topic);
     htmlHelpEntry(nullptr, path, HH_DISPLAY_TOPIC_COMMAND, 0);
 }

@@ -1,7 +1,6 @@
 // The Link control: state, painting and the pointer rules.
 #include "shell/link_control.h"
 
-#include <cstdlib>
 #include <new>
 
 #include "base/resource_ids.h"
@@ -22,12 +21,13 @@ LinkState* stateOf(HWND window)
     return reinterpret_cast<LinkState*>(GetWindowLongPtrA(window, STATE_SLOT));
 }
 
-// The state lives in malloc's memory rather than new's: the runtime's
-// operator new (its nothrow form calls it and catches bad_alloc) would link
-// the C++ exception support into the game, most of the exe's code.
+// The state lives on the process heap rather than in new's memory: the
+// runtime's operator new (its nothrow form calls it and catches bad_alloc)
+// would link the C++ exception support into the game, most of the exe's
+// code, and the game links no C runtime whose malloc it could use.
 bool createState(HWND window)
 {
-    void* memory = std::malloc(sizeof(LinkState));
+    void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(LinkState));
     if (!memory)
         return false;
     auto* link = new (memory) LinkState{window, nullptr, false, false, false};
@@ -40,7 +40,7 @@ bool createState(HWND window)
 void freeState(HWND window, LinkState* link)
 {
     SetWindowLongPtrA(window, STATE_SLOT, 0);
-    std::free(link);   // nothing to destroy: LinkState holds only plain values
+    HeapFree(GetProcessHeap(), 0, link);   // nothing to destroy: LinkState holds only plain values
 }
 
 void onPaint(HWND window, const LinkState* link)
