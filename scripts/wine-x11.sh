@@ -50,9 +50,10 @@ stop_virtual_display() {
     xvfb_pid=
 }
 
-# start_game EXE: starts the game in the background from its own folder.
+# start_game EXE [LOG]: starts the game in the background from its own
+# folder; what Wine prints goes to LOG, if given.
 start_game() {
-    (cd "$(dirname "$1")" && exec "$WINELOADER" "./$(basename "$1")") >/dev/null 2>&1 &
+    (cd "$(dirname "$1")" && exec "$WINELOADER" "./$(basename "$1")") >"${2:-/dev/null}" 2>&1 &
     game_pid=$!
 }
 
