@@ -9,6 +9,8 @@ HtmlHelpFunction htmlHelpEntry = htmlHelpStub;
 namespace {
 
 HMODULE helpLibrary = nullptr;
+// Whether the help was asked for: only then can a help window be open.
+bool helpShown = false;
 
 constexpr char HELP_LIBRARY_NAME[] = "\\hhctrl.ocx";
 constexpr char HTML_HELP_EXPORT[] = "HtmlHelpA";
@@ -59,14 +61,18 @@ void loadHelpLibrary()
 }
 
 // A help window runs on a thread of the library's own: it is closed first,
-// so that nothing is left running in the freed code.
+// so that nothing is left running in the freed code. A run that never showed
+// the help has no help window and skips the call, in which the library would
+// first set itself up (under Wine that alone took some 40 ms of every end).
 void freeHelpLibrary()
 {
     if (helpLibrary) {
-        htmlHelpEntry(nullptr, nullptr, HH_CLOSE_ALL_COMMAND, 0);
+        if (helpShown)
+            htmlHelpEntry(nullptr, nullptr, HH_CLOSE_ALL_COMMAND, 0);
         FreeLibrary(helpLibrary);
     }
     helpLibrary = nullptr;
+    helpShown = false;
     htmlHelpEntry = htmlHelpStub;
 }
 
@@ -80,5 +86,6 @@ void showHelpContents()
     char path[MAX_PATH + HELP_TOPIC_SIZE];
     programFolder(path, MAX_PATH);
     lstrcatA(path, topic);
+    helpShown = true;
     htmlHelpEntry(nullptr, path, HH_DISPLAY_TOPIC_COMMAND, 0);
 }
