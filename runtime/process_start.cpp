@@ -4,7 +4,10 @@
 // makes gameStart the program's entry point; it does what WinMain's callers
 // do: hands WinMain the module, the command line after the program's name and
 // the show command the starting program asked for, and ends the process with
-// WinMain's result.
+// WinMain's result. What else that start-up code does has no use here: the
+// game reads no arguments or environment, uses no thread-local data and does
+// no floating-point arithmetic, so the processor's floating-point state stays
+// as the system sets it.
 #include <windows.h>
 
 namespace {
