@@ -5,6 +5,7 @@
 // its index, its default topic and title, and that every page its contents
 // and index lead to is in the file, which the help compiler does not check.
 #include "chm_stamp.h"
+#include "help_file_path.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -66,13 +67,6 @@ constexpr int LEAST_PANE_WIDTH = 150;
 constexpr int LEAST_PAGE_WIDTH = 300;
 constexpr int LEAST_HEIGHT = 300;
 
-std::wstring helpFilePath()
-{
-    std::string path = std::string("Z:") + DZ_HELP_FILE;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return std::wstring(path.begin(), path.end());
-}
-
 uint32_t dword(const Bytes& bytes, size_t at)
 {
     return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
@@ -122,8 +116,9 @@ protected:
             factory->CreateInstance(nullptr, IID_IITStorage, reinterpret_cast<void**>(&reader));
         factory->Release();
         ASSERT_TRUE(SUCCEEDED(made));
+        const std::string path = helpFilePath();
         const HRESULT opened = reader->StgOpenStorage(
-            helpFilePath().c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, &storage);
+            std::wstring(path.begin(), path.end()).c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, &storage);
         reader->Release();
         ASSERT_TRUE(SUCCEEDED(opened)) << DZ_HELP_FILE << " did not open";
         systemFile = read(L"#SYSTEM");
