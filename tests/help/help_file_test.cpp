@@ -117,8 +117,9 @@ protected:
         factory->Release();
         ASSERT_TRUE(SUCCEEDED(made));
         const std::string path = helpFilePath();
+        const std::wstring widePath(path.begin(), path.end());
         const HRESULT opened = reader->StgOpenStorage(
-            std::wstring(path.begin(), path.end()).c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, &storage);
+            widePath.c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, &storage);
         reader->Release();
         ASSERT_TRUE(SUCCEEDED(opened)) << DZ_HELP_FILE << " did not open";
         systemFile = read(L"#SYSTEM");
