@@ -9,7 +9,8 @@ foreach(var CHMCMD CHMSTAMP SOURCE_DIR STAGE OUTPUT)
     endif()
 endforeach()
 
-file(GLOB sources ${SOURCE_DIR}/*.html ${SOURCE_DIR}/*.css ${SOURCE_DIR}/*.hhp ${SOURCE_DIR}/*.hhc)
+file(GLOB sources ${SOURCE_DIR}/*.html ${SOURCE_DIR}/*.css ${SOURCE_DIR}/*.hhp ${SOURCE_DIR}/*.hhc
+     ${SOURCE_DIR}/*.hhk)
 file(COPY ${sources} DESTINATION ${STAGE})
 file(REMOVE ${STAGE}/dzarvek.chm ${OUTPUT})
 

@@ -243,6 +243,18 @@ status_text() {
     echo "$sig $width"
 }
 
+# --- Text ------------------------------------------------------------------
+
+# text_rows SHOT X Y WIDTH HEIGHT: how many rows of dark text that part of
+# the screen shows. Antialiased strokes leave single pixel rows without a
+# dark pixel inside a line of text; a row ends only at three rows without.
+text_rows() {
+    convert "$1" -crop "${4}x${5}+$2+$3" +repage -depth 8 txt:- |
+        awk -F'[:,( ]+' 'NR > 1 && $3 < 100 && $4 < 100 && $5 < 100 { ink[$2] = 1 }
+            END { last = -10; for (y = 0; y < '"$5"'; y++) if (y in ink) { if (y - last > 3) rows++; last = y }
+                  print rows + 0 }'
+}
+
 # --- Input -----------------------------------------------------------------
 
 # click_cell INDEX: a left click in the middle of half INDEX.

@@ -1,11 +1,12 @@
 // Clearing the build times of a compiled help file: both stamps found and
 // cleared through the file's directory, in either header version and across
 // listing chunks; damaged or cut files refused without a change and without
-// a read outside the file.
+// a read outside the file. The walk through a #SYSTEM file's entries.
 #include "chm_stamp.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -221,6 +222,28 @@ TEST(ChmStamp, EveryCutShortFileIsRefusedUnchanged)
         EXPECT_NE(nullptr, clearChmTimeStamps(cut)) << "cut to " << length << " bytes";
         EXPECT_EQ(before, cut) << "cut to " << length << " bytes";
     }
+}
+
+TEST(ChmSystemEntries, ReadsEveryEntryInOrderAndRefusesOneThatRunsPastTheEnd)
+{
+    Bytes system = systemFile();
+    system.insert(system.end(), {0x01, 0x02, 0x03});   // too short for an entry: not one
+    std::vector<ChmSystemEntry> entries;
+    ASSERT_EQ(nullptr, readChmSystemEntries(system.data(), system.size(), entries));
+    ASSERT_EQ(3u, entries.size());
+    EXPECT_EQ(3, entries[0].code);
+    EXPECT_EQ("Domino Zarvek Help", std::string(reinterpret_cast<const char*>(entries[0].data)));
+    EXPECT_EQ(10, entries[1].code);
+    EXPECT_EQ(4, entries[1].length);
+    EXPECT_EQ(0, std::memcmp(SYSTEM_TIME, entries[1].data, 4));
+    EXPECT_EQ(9, entries[2].code);
+    EXPECT_EQ(system.data() + system.size() - 5, entries[2].data);
+
+    // The title's length reaches past the end.
+    put(system, 6, 0x7000, 2);
+    EXPECT_NE(nullptr, readChmSystemEntries(system.data(), system.size(), entries));
+    EXPECT_TRUE(entries.empty());
+    EXPECT_NE(nullptr, readChmSystemEntries(system.data(), 3, entries));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // (hhctrl.ocx from the system folder), topic index.html in a help window that
 // exists until it is closed. (That every page links only to files that are in
 // the help file, the build itself checks.)
+#include "help_file_path.h"
 #include "modal_watch.h"
 
 #include <windows.h>
@@ -15,15 +16,6 @@
 namespace {
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-
-// The help file of this build tree, given as a path of the build machine;
-// under Wine drive Z: is the machine's root folder.
-std::string helpFilePath()
-{
-    std::string path = std::string("Z:") + DZ_HELP_FILE;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
 
 class HelpTest : public ::testing::Test {
 protected:

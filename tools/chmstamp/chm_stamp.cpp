@@ -109,6 +109,27 @@ const char* findEntry(const Reader& file, std::string_view name, Entry& found)
 
 }  // namespace
 
+const char* readChmSystemEntries(const uint8_t* system, size_t size,
+                                 std::vector<ChmSystemEntry>& entries)
+{
+    entries.clear();
+    if (size < 4)
+        return "#SYSTEM file cut short";
+    size_t at = 4;
+    while (size - at >= 4) {
+        const uint16_t code = system[at] | system[at + 1] << 8;
+        const uint16_t length = system[at + 2] | system[at + 3] << 8;
+        at += 4;
+        if (length > size - at) {
+            entries.clear();
+            return "#SYSTEM entry damaged";
+        }
+        entries.push_back({code, system + at, length});
+        at += length;
+    }
+    return nullptr;
+}
+
 const char* clearChmTimeStamps(std::vector<uint8_t>& chm)
 {
     const Reader file{chm};
@@ -130,21 +151,14 @@ const char* clearChmTimeStamps(std::vector<uint8_t>& chm)
         !file.has(content + system.offset, system.length) || system.length < 4)
         return "#SYSTEM file outside the file";
 
-    // #SYSTEM: a 32-bit version, then entries of code, length and data.
-    uint64_t at = content + system.offset + 4;
-    const uint64_t end = content + system.offset + system.length;
-    uint64_t stampAt = 0;
-    while (end - at >= 4) {
-        uint64_t code = 0, length = 0;
-        file.le(at, 2, code);
-        file.le(at + 2, 2, length);
-        at += 4;
-        if (length > end - at)
-            return "#SYSTEM entry damaged";
-        if (code == SYSTEM_TIME_STAMP && length >= 4)
-            stampAt = at;
-        at += length;
-    }
+    std::vector<ChmSystemEntry> entries;
+    if (const char* problem =
+            readChmSystemEntries(&chm[content + system.offset], system.length, entries))
+        return problem;
+    size_t stampAt = 0;
+    for (const ChmSystemEntry& entry : entries)
+        if (entry.code == SYSTEM_TIME_STAMP && entry.length >= 4)
+            stampAt = entry.data - chm.data();
     if (stampAt == 0)
         return "no time stamp in #SYSTEM";
     std::memset(&chm[ITSF_STAMP], 0, 4);
